@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/run_files.h"
+
 namespace tovek8 {
 
 // Capacities of the model's tables. Item k of the input (1-based, as every report prints it)
@@ -462,7 +464,7 @@ struct AnalysisModel {
   UnitLabels units;
   DerivedSwitches switches;
   ModelConstants constants;
-  std::string version;  // record 1 of Names.dat, 8 characters
+  RunFiles files;  // the records of Names.dat
 };
 
 // Sets the unit labels from the sign of `units` (> 0 English, < 0 SI, 0 generic).
