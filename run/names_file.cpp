@@ -1,6 +1,8 @@
 // The run-control file Names.dat: version, identification lines and the paths of a run.
 #include "run/names_file.h"
 
+#include <array>
+
 #include "platform/fatal_error.h"
 
 namespace tovek8 {
