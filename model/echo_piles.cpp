@@ -37,8 +37,7 @@ const Layout kTableETitle{
 const Layout kPropertyHeading{
     R"((/,7X,"PROP  "," SECTS ","  INC  ","   PILE TYPE",6X,"LENGTH,",A,4X,"    E,",A,"/",A,"**","2"))"};
 const Layout kSectionsTitle{R"((/,5X,"* PILE SECTIONS *"))"};
-const Layout kSectionHeading{
-    R"((/,7X,"PROP    ","SECT",6X,"FROM,",A,9X,"TO,",A,4X,"CROSS SECT"))"};
+const Layout kSectionHeading{R"((/,7X,"PROP    ","SECT",6X,"FROM,",A,9X,"TO,",A,4X,"CROSS SECT"))"};
 const Layout kSectionHeadingSets3d{
     R"((/,7X,"PROP    ","SECT",6X,"FROM,",A,9X,"TO,",A,4X,"CROSS SECT",4X,"SET NLEIy",4X,"SET NLEIz"))"};
 const Layout kSectionHeadingSets2d{
@@ -49,8 +48,7 @@ const Layout kCrossSectionName{
 const Layout kCrossSectionType{R"((5X," CROSS SECTION TYPE  : ",A))"};
 const Layout kGeometryLabel{R"((5X,A,$))"};
 const Layout kLengthUnitEnd{R"((" ",A))"};
-const Layout kShearModulus{
-    R"((5X," SHEAR MODULUS       : ",1P,E13.5," ",A,"/",A,"**","2"))"};
+const Layout kShearModulus{R"((5X," SHEAR MODULUS       : ",1P,E13.5," ",A,"/",A,"**","2"))"};
 const Layout kShearModulusRepeatLabel{R"((5X," HEAR MODULUS       : ,",$))"};
 const Layout kStressUnitEnd{R"((" ",A,"/",A,"**","2"))"};
 const Layout kCrossPropertiesTitle{R"((/,5X,"* PILE CROSS SECTIONS PROPERTIES *"))"};
@@ -97,7 +95,9 @@ constexpr GeometryLine kFlangedGeometry[] = {{" EQUIVALENT DIAMETER : ", kDiamet
                                              {" FLANGE THICKNESS    : ", kFlangeThickness},
                                              {" WEB THICKNESS       : ", kWebThickness}};
 
-bool is_two_dimensional(const AnalysisModel& model) { return model.input.control.analysis_type == 2; }
+bool is_two_dimensional(const AnalysisModel& model) {
+  return model.input.control.analysis_type == 2;
+}
 
 std::string moment_label(const UnitLabels& u) {
   return std::string(u.force3) + std::string(u.dash) + std::string(u.length2);
@@ -106,10 +106,14 @@ std::string moment_label(const UnitLabels& u) {
 // "PIN", "FIX", "RES" for connection codes 1, 2, 3; blanks for any other code.
 std::string_view connection_text(int code) {
   switch (code) {
-    case 1: return "PIN";
-    case 2: return "FIX";
-    case 3: return "RES";
-    default: return "   ";
+    case 1:
+      return "PIN";
+    case 2:
+      return "FIX";
+    case 3:
+      return "RES";
+    default:
+      return "   ";
   }
 }
 

@@ -58,8 +58,7 @@ const Layout kCurveHeading{R"((/,8X,"CURVE",I3,10X,"NUM OF POINTS",I3,/))"};
 const Layout kTableJTitle{R"((/,/,/,5X,"* TABLE J *   MOMENT CURVATURE SETS    "))"};
 const Layout kUserMcTitle{R"((/,/,5X,"  USER DEFINED MOMENT CURVATURE"))"};
 const Layout kMcSetHeading{R"((/,/,7X,"CURVE SET",I3,10X,"NUM OF CURVES",I3,/))"};
-const Layout kMcCurveHeading{
-    R"((/,8X,"CURVE",I3,6X,"        AXIAL LOAD ",3X,F10.3,A,/))"};
+const Layout kMcCurveHeading{R"((/,8X,"CURVE",I3,6X,"        AXIAL LOAD ",3X,F10.3,A,/))"};
 const Layout kMcPointHeading{
     R"((12X,"POINT",9X,"MOMENT",13X,"CURVATURE",/,12X,"     ",8X,A,"-",A,13X,"RADIAN/",A))"};
 
@@ -90,7 +89,9 @@ constexpr unsigned value_bits(std::initializer_list<int> positions) {
   for (int p : positions) bits |= 1u << p;
   return bits;
 }
-constexpr unsigned code_bits(std::initializer_list<int> codes) { return value_bits(codes); }
+constexpr unsigned code_bits(std::initializer_list<int> codes) {
+  return value_bits(codes);
+}
 
 // The soil models: echo text and the property values each model does not use, which are
 // zeroed for the layer's two points.
@@ -130,13 +131,21 @@ const SoilModelRow* find_soil_model(int code) {
 }
 
 // The units a property line of Table F prints between its label and its values.
-enum class SoilUnit { kLength, kUnitWeight, kStress, kDegrees, kForcePerLengthCubed, kNone, kPercent };
+enum class SoilUnit {
+  kLength,
+  kUnitWeight,
+  kStress,
+  kDegrees,
+  kForcePerLengthCubed,
+  kNone,
+  kPercent
+};
 
 // One property line of a layer in Table F: printed for the soil codes in `codes`.
 struct SoilPropertyLine {
   std::string_view label;  // 31 characters
   SoilUnit unit;
-  int value;  // property value position; 0 for the X coordinate
+  int value;       // property value position; 0 for the X coordinate
   unsigned codes;  // bit per soil code; kAlways for every code, including unknown ones
 };
 constexpr unsigned kAlways = ~0u;
@@ -168,13 +177,20 @@ std::string soil_unit_text(const UnitLabels& u, SoilUnit unit) {
            std::string(u.power) + std::string(power) + ") ";
   };
   switch (unit) {
-    case SoilUnit::kLength: return "       (" + std::string(u.length2) + ") ";
-    case SoilUnit::kUnitWeight: return per_power("3");
-    case SoilUnit::kStress: return per_power(u.squared);
-    case SoilUnit::kDegrees: return "  (DEGREES) ";
-    case SoilUnit::kForcePerLengthCubed: return per_power("3");
-    case SoilUnit::kNone: return "            ";
-    case SoilUnit::kPercent: return "        (%) ";
+    case SoilUnit::kLength:
+      return "       (" + std::string(u.length2) + ") ";
+    case SoilUnit::kUnitWeight:
+      return per_power("3");
+    case SoilUnit::kStress:
+      return per_power(u.squared);
+    case SoilUnit::kDegrees:
+      return "  (DEGREES) ";
+    case SoilUnit::kForcePerLengthCubed:
+      return per_power("3");
+    case SoilUnit::kNone:
+      return "            ";
+    case SoilUnit::kPercent:
+      return "        (%) ";
   }
   return "            ";
 }
@@ -183,18 +199,28 @@ std::string soil_unit_text(const UnitLabels& u, SoilUnit unit) {
 double profile_value_for_echo(const AnalysisModel& model, int i, int position) {
   const SoilProfile& s = model.work.soil;
   switch (position) {
-    case 0: return s.x[i];
-    case kUnitWeight: return s.unit_weight[i];
-    case kCohesion: return s.c[i];
+    case 0:
+      return s.x[i];
+    case kUnitWeight:
+      return s.unit_weight[i];
+    case kCohesion:
+      return s.c[i];
     case kFrictionAngle:
       return s.phi[i] * model.constants.degrees_per_half_turn / model.constants.pi;
-    case kSubgradeModulus: return s.k[i];
-    case kRockModulus: return s.Er[i];
-    case kStrain50: return s.e50[i];
-    case kRqd: return s.rqd[i];
-    case kSideFriction: return s.side_friction[i];
-    case kTipResistance: return s.tip_resistance[i];
-    default: return 0.0;
+    case kSubgradeModulus:
+      return s.k[i];
+    case kRockModulus:
+      return s.Er[i];
+    case kStrain50:
+      return s.e50[i];
+    case kRqd:
+      return s.rqd[i];
+    case kSideFriction:
+      return s.side_friction[i];
+    case kTipResistance:
+      return s.tip_resistance[i];
+    default:
+      return 0.0;
   }
 }
 
@@ -343,9 +369,13 @@ void write_factor_rows(ReportChannels& reports, int n_groups,
 }
 
 // +1 when the force is 0 or positive, -1 otherwise.
-int direction_sign(double force) { return force >= 0.0 ? 1 : -1; }
+int direction_sign(double force) {
+  return force >= 0.0 ? 1 : -1;
+}
 
-std::string_view sign_text(int sign) { return sign > 0 ? "(+)" : "(-)"; }
+std::string_view sign_text(int sign) {
+  return sign > 0 ? "(+)" : "(-)";
+}
 
 }  // namespace
 
@@ -434,8 +464,7 @@ bool echo_torque_rotation_curves(AnalysisModel& model, ReportChannels& reports, 
   if (in.control.tr_curves_option == 1) {
     reports.write(kOutputUnit, kUserTrTitle);
     const std::string moment = moment_label(model.units);
-    echo_user_curves(reports, curves,
-                     [&] { reports.write(kOutputUnit, kTrPointHeading, moment); });
+    echo_user_curves(reports, curves, [&] { reports.write(kOutputUnit, kTrPointHeading, moment); });
   }
   if (mark_piles_for_generated_curves(model, &PileGroup::tr_curve, &PileData::tr_curve)) {
     // Generated torque-rotation curves per marked property: generator not yet in the engine.

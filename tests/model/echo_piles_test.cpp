@@ -161,9 +161,9 @@ TEST_F(EchoPilesTest, ThreeDimensionalPileWorkingTable) {
     const std::array<double, kMaxPileGroups>& table;
     double first, second;
   };
-  for (const Expected& e : {Expected{m.p_plane, 0.8, 0.7}, Expected{m.y_plane, 1.0, 0.6},
-                            Expected{m.p_y, 0.8, 0.7}, Expected{m.y_y, 1.0, 0.6},
-                            Expected{m.p_z, 0.9, 0.5}, Expected{m.y_z, 0.95, 0.4}}) {
+  for (const Expected& e :
+       {Expected{m.p_plane, 0.8, 0.7}, Expected{m.y_plane, 1.0, 0.6}, Expected{m.p_y, 0.8, 0.7},
+        Expected{m.y_y, 1.0, 0.6}, Expected{m.p_z, 0.9, 0.5}, Expected{m.y_z, 0.95, 0.4}}) {
     EXPECT_EQ(e.table[0], e.first);
     EXPECT_EQ(e.table[1], e.second);
     EXPECT_EQ(e.table[2], 1.0);
@@ -204,14 +204,14 @@ TEST_F(EchoPilesTest, PiBecomesFullOnlyWithGroups) {
     double pi;
   };
   const double full = 2.0 * std::asin(1.0);
-  for (const Case& c : {Case{3, 0, kPiAtStart}, Case{3, 1, full}, Case{2, 0, kPiAtStart},
-                        Case{2, 1, full}}) {
+  for (const Case& c :
+       {Case{3, 0, kPiAtStart}, Case{3, 1, full}, Case{2, 0, kPiAtStart}, Case{2, 1, full}}) {
     use_units(1);
     in().control.analysis_type = c.analysis_type;
     in().n_groups = c.n_groups;
     echo_pile_groups(*model_, reports_);
-    EXPECT_EQ(model_->constants.pi, c.pi) << "analysis type " << c.analysis_type << ", "
-                                          << c.n_groups << " groups";
+    EXPECT_EQ(model_->constants.pi, c.pi)
+        << "analysis type " << c.analysis_type << ", " << c.n_groups << " groups";
     EXPECT_EQ(model_->work.n_piles, c.n_groups);
   }
 }

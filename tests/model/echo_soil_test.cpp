@@ -76,15 +76,24 @@ class EchoSoilTest : public ::testing::Test {
 // The profile column of property value k (1-based, as the input numbers them).
 double profile_column(const SoilProfile& s, int k, int point) {
   switch (k) {
-    case 1: return s.unit_weight[point];
-    case 2: return s.c[point];
-    case 3: return s.phi[point];
-    case 4: return s.k[point];
-    case 5: return s.Er[point];
-    case 6: return s.e50[point];
-    case 7: return s.rqd[point];
-    case 8: return s.side_friction[point];
-    case 9: return s.tip_resistance[point];
+    case 1:
+      return s.unit_weight[point];
+    case 2:
+      return s.c[point];
+    case 3:
+      return s.phi[point];
+    case 4:
+      return s.k[point];
+    case 5:
+      return s.Er[point];
+    case 6:
+      return s.e50[point];
+    case 7:
+      return s.rqd[point];
+    case 8:
+      return s.side_friction[point];
+    case 9:
+      return s.tip_resistance[point];
   }
   return -1.0;
 }
@@ -96,10 +105,18 @@ struct ZeroingCase {
 
 TEST_F(EchoSoilTest, ProfileZeroesTheValuesEachSoilModelDoesNotUse) {
   const ZeroingCase cases[] = {
-      {1, {3, 4, 7}},          {2, {3, 7}},          {3, {3, 4, 7}},
-      {4, {2, 5, 6, 7}},       {5, {2, 3, 4, 5, 6, 7}}, {6, {3, 4, 5, 7}},
-      {7, {5, 6}},             {8, {2, 5, 6, 7}},    {9, {3, 4}},
-      {10, {3, 7}},            {11, {2, 3, 4, 5, 6, 7}}, {0, {}},
+      {1, {3, 4, 7}},
+      {2, {3, 7}},
+      {3, {3, 4, 7}},
+      {4, {2, 5, 6, 7}},
+      {5, {2, 3, 4, 5, 6, 7}},
+      {6, {3, 4, 5, 7}},
+      {7, {5, 6}},
+      {8, {2, 5, 6, 7}},
+      {9, {3, 4}},
+      {10, {3, 7}},
+      {11, {2, 3, 4, 5, 6, 7}},
+      {0, {}},
       {12, {}},
   };
   for (const ZeroingCase& c : cases) {
