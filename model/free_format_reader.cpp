@@ -97,6 +97,8 @@ long long order_of_magnitude(const RealParts& parts) {
 
 FreeFormatReader::FreeFormatReader(std::string_view file_name, std::string_view contents)
     : file_name_(file_name), contents_(contents) {
+  // A file saved by a Windows editor may start with the UTF-8 byte order mark: not text.
+  if (contents_.substr(0, 3) == "\xEF\xBB\xBF") contents_.remove_prefix(3);
   int lines = 0;
   for (char c : contents_)
     if (c == '\n') ++lines;

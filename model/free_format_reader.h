@@ -22,7 +22,8 @@ namespace tovek8 {
 // - A text value is one undelimited word, or quoted with ' or " (a doubled quote inside
 //   stands for itself) when it holds blanks, commas or slashes.
 // - Text lines are read whole at a fixed width, padded with blanks or cut.
-// Lines may end in LF or CR LF; the last line may lack its end.
+// Lines may end in LF or CR LF; the last line may lack its end; a leading UTF-8 byte order
+// mark is skipped.
 //
 // Bad input throws FatalRunError with the file name, the line, the section, the record and
 // what was expected. Record descriptions are patterns whose '#' characters are replaced by

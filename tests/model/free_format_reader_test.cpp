@@ -126,8 +126,9 @@ TEST(FreeFormatReader, TextValuesArePaddedCutAndMayBeQuoted) {
 }
 
 TEST(FreeFormatReader, TextLinesHaveAFixedWidthAndAnyLineEnd) {
-  FreeFormatReader r("in.dat", "short\r\n  'quoted', 1 / 2  \nABCDEFGHIJ\nlast without end");
-  EXPECT_EQ(r.read_text_line("line", {}, 8), "short   ") << "CR dropped, padded";
+  FreeFormatReader r("in.dat",
+                     "\xEF\xBB\xBFshort\r\n  'quoted', 1 / 2  \nABCDEFGHIJ\nlast without end");
+  EXPECT_EQ(r.read_text_line("line", {}, 8), "short   ") << "byte order mark and CR dropped";
   EXPECT_EQ(r.read_text_line("line", {}, 24), "  'quoted', 1 / 2       ") << "read as it stands";
   EXPECT_EQ(r.read_text_line("line", {}, 4), "ABCD") << "cut";
   EXPECT_EQ(r.read_text_line("line", {}, 16), "last without end");
