@@ -298,8 +298,8 @@ class Parser {
     const int count = n < 0 ? 1 : n;
     switch (c) {
       case '(': {
-        ++pos_;
         if (depth >= kMaxGroupDepth) fail("groups nested too deep");
+        ++pos_;
         const int begin = static_cast<int>(items.size());
         items.push_back(make_item(Layout::Op::GroupBegin, count));
         parse_list(items, depth + 1, reversion);
@@ -380,10 +380,14 @@ class Parser {
 
   // A literal in double or single quotes; a doubled quote stands for itself.
   std::string quoted() {
+    const std::size_t start = pos_;
     const char q = s_[pos_++];
     std::string text;
     for (;;) {
-      if (pos_ >= s_.size()) fail("unterminated literal");
+      if (pos_ >= s_.size()) {
+        pos_ = start;
+        fail("unterminated literal");
+      }
       const char c = s_[pos_++];
       if (c == q) {
         if (pos_ < s_.size() && s_[pos_] == q) {

@@ -181,7 +181,7 @@ contains
     upper = upper4
     if (v == 0.0_dp .or. abs(v) < 1.0e-50_dp) then
       write(fmt, '("(   1F",I2.2,".",I2.2,")")') w, c
-      call number_out(w, c, fmt, 0.0_dp)
+      call number_out(w, c, fmt, v, 0.0_dp)
     else if (abs(v) > lower .and. abs(v) < upper) then
       n = int(log10(abs(v)))
       if (n < 0) n = n - 1
@@ -191,19 +191,20 @@ contains
       else
         write(fmt, '("(   1F",I2.2,".",I2.2,")")') w, dec
       end if
-      call number_out(w, c, fmt, v)
+      call number_out(w, c, fmt, v, v)
     else
       write(fmt, '("(1P,1E",I2.2,".",I2.2,")")') w, c
-      call number_out(w, c, fmt, v)
+      call number_out(w, c, fmt, v, v)
     end if
   end subroutine
 
-  subroutine number_out(w, c, fmt, v)
+  ! One W row: the value given to the writer and the field written with `fmt` for `x`.
+  subroutine number_out(w, c, fmt, v, x)
     integer, intent(in) :: w, c
     character(len=*), intent(in) :: fmt
-    real(dp), intent(in) :: v
+    real(dp), intent(in) :: v, x
     write(out, '("W|",I0,".",I0,"|",A,"|[")', advance='no') w, c, value_text(v)
-    write(out, fmt, advance='no') v
+    write(out, fmt, advance='no') x
     write(out, '("]")')
   end subroutine
 
