@@ -13,15 +13,17 @@ namespace tovek8 {
 
 namespace {
 
-constexpr int kMaxGroupDepth = 16;  // nesting of k(...) groups
-constexpr int kMaxWidth = 999;      // widths and digit counts of a descriptor
-constexpr int kMaxScale = 99;       // |k| of kP
+constexpr int kMaxGroupDepth = 16;    // nesting of k(...) groups
+constexpr int kMaxWidth = 999;        // widths and digit counts of a descriptor
+constexpr int kMaxScale = 99;         // |k| of kP
 constexpr int kMaxSignificant = 120;  // digits of an E mantissa; more shows as asterisks
 
 // ---------------------------------------------------------------------------------------------
 // Edit kernels.
 
-void append_stars(std::string& out, int width) { out.append(static_cast<std::size_t>(width), '*'); }
+void append_stars(std::string& out, int width) {
+  out.append(static_cast<std::size_t>(width), '*');
+}
 
 // Right-justifies `body` in `width` columns.
 void append_right(std::string& out, int width, std::string_view body) {
@@ -85,7 +87,8 @@ void edit_fixed_finite(std::string& out, int width, int decimals, double value, 
   if (n < 0 || n >= static_cast<int>(sizeof digits)) return append_stars(out, width);
 
   // digits = I...I.F...F with `precision` fraction digits; move the point `scale` places right.
-  const char* point = static_cast<const char*>(std::memchr(digits, '.', static_cast<std::size_t>(n)));
+  const char* point =
+      static_cast<const char*>(std::memchr(digits, '.', static_cast<std::size_t>(n)));
   const int int_len = point != nullptr ? static_cast<int>(point - digits) : n;
   const char* frac = point != nullptr ? point + 1 : digits + n;
   const int frac_len = n - int_len - (point != nullptr ? 1 : 0);
@@ -233,7 +236,9 @@ class Parser {
     while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
   }
   bool at_end() const { return pos_ >= s_.size(); }
-  char peek() const { return at_end() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(s_[pos_]))); }
+  char peek() const {
+    return at_end() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(s_[pos_])));
+  }
   bool eat(char c) {
     skip_blanks();
     if (peek() != c) return false;
@@ -353,11 +358,21 @@ class Parser {
   Layout::Item data_descriptor(char c, int count) {
     Layout::Item item = make_item(Layout::Op::Text, count);
     switch (c) {
-      case 'I': item.op = Layout::Op::Integer; break;
-      case 'F': item.op = Layout::Op::Fixed; break;
-      case 'E': item.op = Layout::Op::Exponent; break;
-      case 'G': item.op = Layout::Op::General; break;
-      default: item.op = Layout::Op::Text; break;
+      case 'I':
+        item.op = Layout::Op::Integer;
+        break;
+      case 'F':
+        item.op = Layout::Op::Fixed;
+        break;
+      case 'E':
+        item.op = Layout::Op::Exponent;
+        break;
+      case 'G':
+        item.op = Layout::Op::General;
+        break;
+      default:
+        item.op = Layout::Op::Text;
+        break;
     }
     const int width = number();
     if (item.op == Layout::Op::Text) {
@@ -425,7 +440,8 @@ void edit_item(std::string& out, const Layout::Item& item, const LayoutArg& arg,
     case Layout::Op::General: {
       assert(arg.kind == Kind::Real && "F, E or G descriptor given a value that is not a real");
       if (arg.kind != Kind::Real) return append_stars(out, item.width);
-      if (item.op == Layout::Op::Fixed) return edit_fixed(out, item.width, item.digits, arg.real, scale);
+      if (item.op == Layout::Op::Fixed)
+        return edit_fixed(out, item.width, item.digits, arg.real, scale);
       if (item.op == Layout::Op::Exponent)
         return edit_exponent(out, item.width, item.digits, arg.real, scale);
       return edit_general(out, item.width, item.digits, arg.real, scale);
@@ -618,7 +634,8 @@ void Layout::write(LineSink& sink, std::span<const LayoutArg> args) const {
       }
       default:  // data descriptors
         for (int i = 0; i < item.count; ++i) {
-          if (next == args.size()) goto done;  // the list ends at the first descriptor without an item
+          if (next == args.size())
+            goto done;  // the list ends at the first descriptor without an item
           materialise_blanks(*line);
           edit_item(line->text, item, args[next++], scale);
           data_since_reversion = true;

@@ -47,16 +47,20 @@ class LineSink {
 };
 
 // A parsed layout such as (/,5X,"LOAD CASE    : ",I5,3F13.5,2(I8,2X),$).
-// Descriptors: nX, Iw, Iw.m, Fw.d, Ew.d, kP (scale factor for later E, F, G fields of the
-// same layout), Gw.d, Aw, A, quoted literals ("..." or '...', a doubled quote stands for
-// itself), "/", "$" (also "\"), repeat counts and k(...) groups. The outer parentheses are
-// required. A malformed layout is a programmer error (assert).
+// Descriptors: nX, Iw, Iw.m, Fw.d, Ew.d, kP (scale factor for later F and E fields of the
+// same layout and for G fields written in scientific form), Gw.d, Aw, A, quoted literals
+// ("..." or '...', a doubled quote stands for itself), nH literals, "/", "$" (also "\"), repeat
+// counts and k(...) groups. The outer parentheses are required. A malformed layout is a
+// programmer error: the constructor throws std::invalid_argument naming the column, in every
+// build, so a bad layout fails the first time it is constructed.
 class Layout {
  public:
   explicit Layout(std::string_view notation);
 
   // Writes the output list with this layout. Items left over when the layout ends start a
-  // new line and reuse the layout from its last top-level group (Fortran format reversion).
+  // new line and reuse the layout from its last top-level group (Fortran format reversion);
+  // when the items run out, writing stops at the next data descriptor. An item of the wrong
+  // kind for its descriptor is a programmer error (assert; asterisks in a release build).
   void write(LineSink& sink, std::span<const LayoutArg> args) const;
 
   template <class... Args>

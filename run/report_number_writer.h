@@ -10,8 +10,10 @@ class ReportNumberWriter {
  public:
   explicit ReportNumberWriter(ReportChannels& reports) : reports_(reports) {}
 
-  // v in `width` columns: 0.0 as F(width).(digits) when |v| < 1.0E-50; fixed-point with
-  // digits - floor(log10|v|) decimals when 10^(3-digits) < |v| < 10^digits; otherwise 1PE(width).(digits).
+  // v in `width` columns: 0.0 as F(width).(digits) when v is 0 or |v| < 1.0E-50; fixed-point
+  // with digits - n decimals, n = trunc(log10|v|) less 1 when negative, when
+  // 10^(3-digits) < |v| < 10^digits (bounds in single precision) and digits - n <= digits + 2;
+  // otherwise 1PE(width).(digits). Width and digits lie in 1..99.
   void write_real(int unit, int width, int digits, double value);
   // The integer right-aligned in `width` columns (Iw).
   void write_int(int unit, int width, long long value);

@@ -24,8 +24,12 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size != 0 ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace tovek8 {
 namespace {
@@ -49,7 +53,8 @@ std::string field_of(const testing::EditRow& row) {
   if (row.kind == 'R') layout.write(sink, row.real());
   if (row.kind == 'I') layout.write(sink, row.integer());
   if (row.kind == 'A') layout.write(sink, std::string_view(row.value));
-  return sink.lines.size() == 1 ? sink.lines[0] : "<" + std::to_string(sink.lines.size()) + " lines>";
+  return sink.lines.size() == 1 ? sink.lines[0]
+                                : "<" + std::to_string(sink.lines.size()) + " lines>";
 }
 
 // The table is regenerated with gfortran from tests/run/golden/edit_table.f90 (see its header);
@@ -65,14 +70,15 @@ TEST(LayoutEditTable, EveryRowAsTheFortranRuntimeWritesIt) {
     const std::string got = field_of(row);
     if (got == row.field) continue;
     if (++failures <= 40)
-      ADD_FAILURE() << "edit_table.txt:" << row.line << " " << row.descriptor << " of "
-                    << row.value << "\n  expected [" << row.field << "]\n  got      [" << got
-                    << "]";
+      ADD_FAILURE() << "edit_table.txt:" << row.line << " " << row.descriptor << " of " << row.value
+                    << "\n  expected [" << row.field << "]\n  got      [" << got << "]";
   }
   EXPECT_EQ(failures, 0) << "of " << checked << " rows";
 }
 
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string blanks(int n) {
+  return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 // One layout written once: the lines it finishes and the text it leaves open.
 struct WholeLayoutCase {
@@ -84,6 +90,7 @@ struct WholeLayoutCase {
 };
 
 TEST(LayoutWrite, WholeLayouts) {
+  // clang-format off
   const std::vector<WholeLayoutCase> cases = {
       {"literal, nX and A80 right-justified", R"((5X,"READING ",A80))", {"TITLE"}, {blanks(5) + "READING " + blanks(75) + "TITLE"}},
       {"A shorter, longer and free", R"((A3,"|",A8,"|",A,"|"))", {"abcdef", "ab", "free"}, {"abc|      ab|free|"}},
@@ -111,6 +118,7 @@ TEST(LayoutWrite, WholeLayouts) {
       {"backslash leaves the line open", R"((5X,I3,\))", {12}, {}, blanks(5) + " 12"},
       {"a line of a dollar layout ends at reversion", "(I3,$)", {1, 2}, {"  1"}, "  2"},
   };
+  // clang-format on
   for (const WholeLayoutCase& c : cases) {
     MemorySink sink;
     Layout(c.layout).write(sink, std::span<const LayoutArg>(c.args));
@@ -129,12 +137,14 @@ struct ContinuedCase {
 };
 
 TEST(LayoutWrite, OpenLineContinues) {
+  // clang-format off
   const std::vector<ContinuedCase> cases = {
       {"pending nX of the open line gives blanks", R"((5X,"ab",3X,$))", R"((2X,"cd"))", {"     ab     cd"}},
       {"pending nX dropped when the line ends", R"(("a",4X,$))", "()", {"a"}},
       {"a slash ends the open line", R"(("abc",$))", R"((/,"def"))", {"abc", "def"}},
       {"a leading nX of the open line is kept", R"((5X,$))", R"(("x"))", {"     x"}},
   };
+  // clang-format on
   for (const ContinuedCase& c : cases) {
     MemorySink sink;
     Layout(c.first).write(sink);
@@ -153,11 +163,11 @@ TEST(LayoutParse, ItemsOfAReportLayout) {
     int count, width, digits, jump;
   };
   const std::vector<Expected> expected = {
-      {Op::EndLine, 1, 0, 0, 0},   {Op::Blanks, 5, 0, 0, 0},     {Op::Literal, 1, 0, 0, 0},
-      {Op::Integer, 1, 5, -1, 0},  {Op::Fixed, 3, 13, 5, 0},     {Op::Scale, 1, 0, 0, 0},
+      {Op::EndLine, 1, 0, 0, 0},   {Op::Blanks, 5, 0, 0, 0},      {Op::Literal, 1, 0, 0, 0},
+      {Op::Integer, 1, 5, -1, 0},  {Op::Fixed, 3, 13, 5, 0},      {Op::Scale, 1, 0, 0, 0},
       {Op::Exponent, 1, 12, 4, 0}, {Op::GroupBegin, 2, 0, 0, 10}, {Op::Integer, 1, 8, 2, 0},
-      {Op::Blanks, 2, 0, 0, 0},    {Op::GroupEnd, 1, 0, 0, 7},   {Op::General, 1, 10, 2, 0},
-      {Op::Text, 1, 0, -1, 0},     {Op::Text, 1, 3, -1, 0},      {Op::KeepOpen, 1, 0, 0, 0},
+      {Op::Blanks, 2, 0, 0, 0},    {Op::GroupEnd, 1, 0, 0, 7},    {Op::General, 1, 10, 2, 0},
+      {Op::Text, 1, 0, -1, 0},     {Op::Text, 1, 3, -1, 0},       {Op::KeepOpen, 1, 0, 0, 0},
   };
   ASSERT_EQ(layout.items().size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -169,10 +179,12 @@ TEST(LayoutParse, ItemsOfAReportLayout) {
     EXPECT_EQ(item.jump, expected[i].jump) << "item " << i;
   }
   EXPECT_EQ(layout.items()[2].literal, "LOAD CASE : ");
-  EXPECT_EQ(layout.notation(), R"((/,5X,"LOAD CASE : ",I5,3F13.5,1PE12.4,2(I8.2,2X),G10.2,A,A3,$))");
+  EXPECT_EQ(layout.notation(),
+            R"((/,5X,"LOAD CASE : ",I5,3F13.5,1PE12.4,2(I8.2,2X),G10.2,A,A3,$))");
 }
 
 TEST(LayoutParse, MalformedLayoutsAreRejected) {
+  // clang-format off
   const std::vector<std::pair<const char*, const char*>> cases = {
       {"I5)", "layout I5): missing opening parenthesis at column 1"},
       {"(I5", "layout (I5: missing closing parenthesis at column 4"},
@@ -193,6 +205,7 @@ TEST(LayoutParse, MalformedLayoutsAreRejected) {
       {"(I1000)", "layout (I1000): number too large at column 6"},
       {"(((((((((((((((((I1)))))))))))))))))", "layout (((((((((((((((((I1))))))))))))))))): groups nested too deep at column 17"},
   };
+  // clang-format on
   for (const auto& [notation, message] : cases) {
     try {
       Layout layout(notation);

@@ -105,8 +105,7 @@ TEST_F(ReportNumberWriterTest, FixedOrScientificByMagnitude) {
       {"width 18 with 5 digits", 18, 5, 1.0e10, "       1.00000E+10"},
       {"exponent above 99", 12, 4, 1.5e150, "  1.5000+150"},
   };
-  for (const NumberCase& c : cases)
-    EXPECT_EQ(field(c.width, c.digits, c.value), c.field) << c.what;
+  for (const NumberCase& c : cases) EXPECT_EQ(field(c.width, c.digits, c.value), c.field) << c.what;
 }
 
 TEST_F(ReportNumberWriterTest, ARowContinuesTheLabelAndEndsWithOneBlank) {

@@ -60,7 +60,7 @@ program edit_table
            'E14.5', 'E15.8', 'E18.8', 'E20.8', '1PE12.4', '1PE12.5', '1PE13.5', '1P,E12.5', &
            '1P,E15.8', '1P,E18.8', '1P,E20.8', '1PE9.4', '1PE10.4', '2P,E12.5', '3PE12.4', &
            '0PE12.5', '-1P,E12.5', '-2PE13.5', '1P,F10.3', '1P,F13.5', '2P,F9.2', &
-           '-1P,F10.4', '1P,0P,E12.5']
+           '-1P,F10.4', '-2P,F8.1', '-3P,F8.0', '1P,0P,E12.5']
   do i = 1, size(edesc)
     do j = 1, size(general)
       call real_row(trim(edesc(i)), general(j))
