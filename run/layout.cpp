@@ -17,6 +17,7 @@ constexpr int kMaxGroupDepth = 16;    // nesting of k(...) groups
 constexpr int kMaxWidth = 999;        // widths and digit counts of a descriptor
 constexpr int kMaxScale = 99;         // |k| of kP
 constexpr int kMaxSignificant = 120;  // digits of an E mantissa; more shows as asterisks
+constexpr int kMaxDecimals = 200;     // decimals of an F field; more shows as asterisks
 
 // ---------------------------------------------------------------------------------------------
 // Edit kernels.
@@ -71,6 +72,8 @@ struct Body {
 // binary value, as the C library prints), sign kept on a negative value that rounds to zero,
 // the zero before the point dropped when the field is one column short.
 void edit_fixed_finite(std::string& out, int width, int decimals, double value, int scale) {
+  if (decimals > kMaxDecimals || scale > kMaxScale || scale < -kMaxScale)
+    return append_stars(out, width);
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
   char digits[704];
@@ -154,7 +157,7 @@ bool put_exponent(Body& body, int exponent) {
 // before the point and d-k+1 after. The exponent is that of the printed mantissa.
 void edit_exponent_finite(std::string& out, int width, int decimals, double value, int scale) {
   const int significant = scale > 0 ? decimals + 1 : decimals + scale;
-  if (significant <= 0 || significant > kMaxSignificant || scale > decimals + 1)
+  if (significant <= 0 || scale < -kMaxScale || significant > kMaxSignificant || scale > decimals + 1)
     return append_stars(out, width);
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);

@@ -216,6 +216,25 @@ TEST(LayoutParse, MalformedLayoutsAreRejected) {
   }
 }
 
+// The kernels called directly: fields beyond what any layout uses are asterisks, never a
+// buffer overrun.
+TEST(LayoutKernels, OversizedFieldsAreAsterisks) {
+  std::string out;
+  edit_fixed(out, 10, 500, 1.0);
+  edit_fixed(out, 10, 150, 1.0, -99);
+  edit_exponent(out, 10, 500, 1.0);
+  edit_exponent(out, 10, 50, 1.0, 200);
+  edit_general(out, 10, 300, 1.0);
+  EXPECT_EQ(out, std::string(50, '*'));
+  out.clear();
+  edit_fixed(out, 400, 190, 1.0e300, 99);
+  EXPECT_EQ(out, std::string(400, '*')) << "1.0E399 needs 400 integer digits";
+  out.clear();
+  edit_integer(out, 3, 5, 7);
+  edit_text(out, 4, "");
+  EXPECT_EQ(out, "***    ");
+}
+
 // A line sink that drops its lines, for counting allocations.
 class DiscardSink : public LineSink {
  public:
