@@ -79,11 +79,16 @@ bool parse_arguments(const std::vector<std::string>& args, HostArguments& parsed
 std::vector<ReportFile> report_files(const std::string& stem) {
   const std::string& base = stem;
   return {
-      {"output file", base + ".out"},          {"output summary file", base + ".sum"},
-      {"plot output file", base + ".plt"},     {"runtime file", base + ".run"},
-      {"status file", base + ".sta"},          {"results table file", base + ".tbl"},
-      {"progress file", base + ".prg"},        {"axial curves file", base + ".axl"},
-      {"case scratch file", base + ".sc1"},    {"combination scratch file", base + ".sc2"},
+      {"output file", base + ".out"},
+      {"output summary file", base + ".sum"},
+      {"plot output file", base + ".plt"},
+      {"runtime file", base + ".run"},
+      {"status file", base + ".sta"},
+      {"results table file", base + ".tbl"},
+      {"progress file", base + ".prg"},
+      {"axial curves file", base + ".axl"},
+      {"case scratch file", base + ".sc1"},
+      {"combination scratch file", base + ".sc2"},
       {"pile results scratch file", base + ".sc3"},
   };
 }

@@ -15,7 +15,8 @@ struct HostArguments {
 };
 
 // Parses argv; returns false with `error` set for a wrong argument.
-bool parse_arguments(const std::vector<std::string>& args, HostArguments& parsed, std::string& error);
+bool parse_arguments(const std::vector<std::string>& args, HostArguments& parsed,
+                     std::string& error);
 
 // The usage text of --help.
 std::string usage_text();

@@ -33,8 +33,8 @@ void set_unit_labels(AnalysisModel& model, int units) {
 
 std::string load_type_name(int load_type) {
   static constexpr std::string_view kNames[] = {
-      "Dead, DL",   "Live, LL",  "Seismic, EQ", "Impact, IM",    "Wind, WN", "Water, WT",
-      "Ice, IC",    "Soils, Hsl", "Roof Live, Lr", "Rain, Rn", "Snow, Sn", "Temperature, Tm"};
+      "Dead, DL", "Live, LL",   "Seismic, EQ",   "Impact, IM", "Wind, WN", "Water, WT",
+      "Ice, IC",  "Soils, Hsl", "Roof Live, Lr", "Rain, Rn",   "Snow, Sn", "Temperature, Tm"};
   std::string_view name = "Special, Sp";
   if (load_type >= 0 && load_type < static_cast<int>(std::size(kNames))) name = kNames[load_type];
   std::string padded(name);
@@ -44,10 +44,14 @@ std::string load_type_name(int load_type) {
 
 std::string_view units_system_name(int units_system) {
   switch (units_system) {
-    case 1: return "ENGL";
-    case 2: return "METR";
-    case 3: return "OPEN";
-    default: return "    ";
+    case 1:
+      return "ENGL";
+    case 2:
+      return "METR";
+    case 3:
+      return "OPEN";
+    default:
+      return "    ";
   }
 }
 

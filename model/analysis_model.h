@@ -41,7 +41,7 @@ inline constexpr int kTitleLength = 80;
 inline constexpr int kLabelLength = 80;
 
 // Shared constants. Decimal constants held in single precision are kept as their widened value.
-inline constexpr double kPiAtStart = 3.141590118408203;       // single-precision 3.14159
+inline constexpr double kPiAtStart = 3.141590118408203;  // single-precision 3.14159
 inline constexpr double kToleranceA = 1.0e-14;
 inline constexpr double kToleranceB = 1.0e-6;
 inline constexpr double kToleranceC = 1.0e-5;
@@ -50,17 +50,17 @@ inline constexpr double kDegreesPerHalfTurn = 180.0;
 
 // Section 2: the control record.
 struct ControlSettings {
-  int units_system = 0;            // 1 English, 2 SI, 3 generic
-  int analysis_type = 0;           // 2 two-dimensional, 3 three-dimensional
-  int cap_option = 0;              // 1: embedded cap with passive resistance
-  int flexible_cap_option = 0;     // <= 0 rigid; 2 plate files only; other > 0 flexible plate
-  int py_curves_option = 0;        // 1: input p-y curves present
-  int ls_curves_option = 0;        // 1: user load-settlement curves present
-  int tr_curves_option = 0;        // 1: user torque-rotation curves present
-  int reduction_factor_option = 0; // 1: multipliers computed for close spacing
-  int mc_option = 0;               // 1: moment-curvature sets present
+  int units_system = 0;             // 1 English, 2 SI, 3 generic
+  int analysis_type = 0;            // 2 two-dimensional, 3 three-dimensional
+  int cap_option = 0;               // 1: embedded cap with passive resistance
+  int flexible_cap_option = 0;      // <= 0 rigid; 2 plate files only; other > 0 flexible plate
+  int py_curves_option = 0;         // 1: input p-y curves present
+  int ls_curves_option = 0;         // 1: user load-settlement curves present
+  int tr_curves_option = 0;         // 1: user torque-rotation curves present
+  int reduction_factor_option = 0;  // 1: multipliers computed for close spacing
+  int mc_option = 0;                // 1: moment-curvature sets present
   int reserved10 = 0;
-  int KPYOP = 0;                   // 1 "P-Y YES", 0 "P-Y NO", -1 "P-Y ONLY"
+  int KPYOP = 0;  // 1 "P-Y YES", 0 "P-Y NO", -1 "P-Y ONLY"
   int reserved12 = 0;
 };
 
@@ -81,7 +81,7 @@ struct FlexibleCap {
 
 // A concentrated load, in the order of the input record.
 struct ConcentratedLoad {
-  double vertical = 0.0;      // x direction
+  double vertical = 0.0;  // x direction
   double horizontal_y = 0.0;
   double moment_z = 0.0;
   double horizontal_z = 0.0;
@@ -186,13 +186,13 @@ struct DistributedLoadSet {
 // CONNECT -> connect_y, SPRING -> spring_y, P-FACTOR/Y-FACTOR -> the y factors,
 // VERT -> x, HOR -> y.
 struct PileGroup {
-  int connect_y = 0;   // CONNECTY (2D: CONNECT); 1 PIN, 2 FIX, 3 RES
-  int connect_z = 0;   // CONNECTZ
-  int n_piles = 0;     // 2D: NO OF PILE
-  int pile_prop = 0;   // PILE PROP
-  int py_curve = 0;    // P-Y CURVE
-  int ls_curve = 0;    // L-S CURVE; 0 becomes -(property number) in preparation
-  int tr_curve = 0;    // T-R CURVE; likewise
+  int connect_y = 0;      // CONNECTY (2D: CONNECT); 1 PIN, 2 FIX, 3 RES
+  int connect_z = 0;      // CONNECTZ
+  int n_piles = 0;        // 2D: NO OF PILE
+  int pile_prop = 0;      // PILE PROP
+  int py_curve = 0;       // P-Y CURVE
+  int ls_curve = 0;       // L-S CURVE; 0 becomes -(property number) in preparation
+  int tr_curve = 0;       // T-R CURVE; likewise
   double spring_y = 0.0;  // SPR.y (2D: SPRING)
   double spring_z = 0.0;  // SPR.z
   double spacing = 0.0;   // 2D: spacing of the piles of the row
@@ -201,13 +201,13 @@ struct PileGroup {
   double p_factor_z = 0.0;
   double y_factor_z = 0.0;
   double axial_force_factor = 0.0;
-  double x = 0.0;      // CorX (2D: VERT)
-  double y = 0.0;      // CorY (2D: HOR)
-  double z = 0.0;      // CorZ
-  double alpha = 0.0;  // ALPHA, degrees as read
-  double beta = 0.0;   // BETA, degrees as read
-  double slope = 0.0;  // 2D: SLOPE, degrees as read
-  double ground = 0.0; // GROUND
+  double x = 0.0;       // CorX (2D: VERT)
+  double y = 0.0;       // CorY (2D: HOR)
+  double z = 0.0;       // CorZ
+  double alpha = 0.0;   // ALPHA, degrees as read
+  double beta = 0.0;    // BETA, degrees as read
+  double slope = 0.0;   // 2D: SLOPE, degrees as read
+  double ground = 0.0;  // GROUND
 };
 
 // Section 8: pile properties and their sections.
@@ -230,7 +230,7 @@ struct PileProperty {
 
 // Section 9: a cross section; values 1..18 of the geometry and property records at [0..17].
 struct CrossSection {
-  int number = 0;  // the second integer of record 1 (both are read into the same place)
+  int number = 0;        // the second integer of record 1 (both are read into the same place)
   int section_type = 0;  // 0 general, 1 circular pipe, 2 rectangular pipe, 3 I, other H
   std::string name;
   std::array<double, 18> values{};
@@ -326,9 +326,9 @@ struct InputRecords {
 // Per-pile working data built by the preparation (index = group number - 1).
 struct PileData {
   double x = 0.0, y = 0.0, z = 0.0;  // head coordinates
-  double alpha = 0.0, beta = 0.0;     // batter angles, radians (3D)
-  double slope = 0.0;                 // batter angle from the vertical, radians (2D)
-  int connect_y = 0, connect_z = 0;   // 1 pinned, 2 fixed, 3 elastically restrained
+  double alpha = 0.0, beta = 0.0;    // batter angles, radians (3D)
+  double slope = 0.0;                // batter angle from the vertical, radians (2D)
+  int connect_y = 0, connect_z = 0;  // 1 pinned, 2 fixed, 3 elastically restrained
   double spring_y = 0.0, spring_z = 0.0;
   double ground = 0.0;
   int property = 0;
@@ -439,8 +439,8 @@ struct UnitLabels {
 
 // Switches derived from the control record.
 struct DerivedSwitches {
-  bool ls_curves_given = false;  // ls_curves_option == 1
-  bool py_curves_given = false;  // py_curves_option >= 1
+  bool ls_curves_given = false;      // ls_curves_option == 1
+  bool py_curves_given = false;      // py_curves_option >= 1
   std::array<int, 4> switches_2d{};  // read only by the two-dimensional analysis
   int pile_head_transform = 0;       // set to 1 by the entry
 };

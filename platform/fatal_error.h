@@ -9,11 +9,11 @@ namespace tovek8 {
 // Status codes of runs that end on a fatal error. They lie clear of the analysis codes
 // (3, 13, 21 to 35) that the pile and curve analyses return.
 enum FatalStatus : int {
-  kStatusNamesFile = 40,      // Names.dat missing, unreadable or too short
-  kStatusOpenFailed = 41,     // a file named in Names.dat cannot be opened
-  kStatusInputMalformed = 42, // input data file: a value not of the form its field needs
-  kStatusInputEnded = 43,     // input data file ends inside a record or section
-  kStatusInputCapacity = 44,  // input data file: a count above the capacity of its table
+  kStatusNamesFile = 40,       // Names.dat missing, unreadable or too short
+  kStatusOpenFailed = 41,      // a file named in Names.dat cannot be opened
+  kStatusInputMalformed = 42,  // input data file: a value not of the form its field needs
+  kStatusInputEnded = 43,      // input data file ends inside a record or section
+  kStatusInputCapacity = 44,   // input data file: a count above the capacity of its table
 };
 
 // Thrown by the platform layer and the input reader; caught only by the entry, which writes

@@ -11,7 +11,8 @@ constexpr std::size_t kLineCapacity = 512;  // reserved once per channel; longer
 
 void ReportChannels::Channel::finish_line() {
   line.text.push_back('\n');
-  if (file != nullptr && std::fwrite(line.text.data(), 1, line.text.size(), file) != line.text.size())
+  if (file != nullptr &&
+      std::fwrite(line.text.data(), 1, line.text.size(), file) != line.text.size())
     write_failed = true;
   line.text.clear();
   line.pending_blanks = 0;
@@ -24,7 +25,9 @@ ReportChannels::ReportChannels(std::FILE* console) {
   channels_[kConsole].owned = false;
 }
 
-ReportChannels::~ReportChannels() { close_all(); }
+ReportChannels::~ReportChannels() {
+  close_all();
+}
 
 bool ReportChannels::open(int unit, const std::string& path, bool append) {
   assert(unit > 0 && unit <= kMaxUnit && "unit number out of range");

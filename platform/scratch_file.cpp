@@ -1,13 +1,15 @@
 // Sequential scratch files of records, with rewind and step-back of a record.
 #include "platform/scratch_file.h"
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstring>
-#include <unistd.h>
 
 namespace tovek8 {
 
-ScratchFile::~ScratchFile() { close(); }
+ScratchFile::~ScratchFile() {
+  close();
+}
 
 bool ScratchFile::open(const std::string& path) {
   close();
@@ -42,7 +44,9 @@ bool ScratchFile::write_record(std::span<const double> values) {
   return write_bytes(values.data(), values.size_bytes());
 }
 
-bool ScratchFile::write_record(std::string_view text) { return write_bytes(text.data(), text.size()); }
+bool ScratchFile::write_record(std::string_view text) {
+  return write_bytes(text.data(), text.size());
+}
 
 bool ScratchFile::read_bytes(std::string& bytes) {
   if (file_ == nullptr) return false;
@@ -54,7 +58,9 @@ bool ScratchFile::read_bytes(std::string& bytes) {
   return std::fread(&trailer, sizeof trailer, 1, file_) == 1 && trailer == length;
 }
 
-bool ScratchFile::read_record(std::string& text) { return read_bytes(text); }
+bool ScratchFile::read_record(std::string& text) {
+  return read_bytes(text);
+}
 
 bool ScratchFile::read_record(std::vector<double>& values) {
   std::string bytes;

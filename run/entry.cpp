@@ -26,7 +26,9 @@ std::string resolve(const std::string& working_dir, const std::string& path) {
   return working_dir + "/" + path;
 }
 
-std::string errno_text(int error) { return std::generic_category().message(error); }
+std::string errno_text(int error) {
+  return std::generic_category().message(error);
+}
 
 // Reads a whole file; a failure is fatal with `status`, naming the file and the reason.
 std::string read_whole_file(const std::string& path, const std::string& shown_name,
@@ -34,19 +36,21 @@ std::string read_whole_file(const std::string& path, const std::string& shown_na
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in)
-    throw FatalRunError(status, shown_name + ": cannot open the " + role + ": " + errno_text(errno));
+    throw FatalRunError(status,
+                        shown_name + ": cannot open the " + role + ": " + errno_text(errno));
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad())
-    throw FatalRunError(status, shown_name + ": cannot read the " + role + ": " + errno_text(errno));
+    throw FatalRunError(status,
+                        shown_name + ": cannot read the " + role + ": " + errno_text(errno));
   return std::move(text).str();
 }
 
 RunFiles read_run_files(const std::string& working_dir) {
   const std::string shown = working_dir == "." ? "Names.dat" : working_dir + "/Names.dat";
-  return parse_names_file(
-      read_whole_file(resolve(working_dir, "Names.dat"), shown, "run-control file", kStatusNamesFile),
-      shown);
+  return parse_names_file(read_whole_file(resolve(working_dir, "Names.dat"), shown,
+                                          "run-control file", kStatusNamesFile),
+                          shown);
 }
 
 // Units 16, 18, 17, 10, 19, 14 and 20, in this order (unit 15, the input, is read before).
@@ -83,7 +87,8 @@ void announce_analysis_started(ReportChannels& reports, const std::string& progr
 }
 
 void write_banners(ReportChannels& reports, const std::string& version) {
-  static const Layout kBanner{"(5X,\"" + kRule73Eq + "\",/,/,20X,\"  TOVEK for Windows, Version \",A8,/,/,"
+  static const Layout kBanner{"(5X,\"" + kRule73Eq +
+                              "\",/,/,20X,\"  TOVEK for Windows, Version \",A8,/,/,"
                               "20X,\"   Analysis of A Group of Piles \",/,"
                               "20X,\"Subjected to Axial and Lateral Loading \",/,/,5X,\"" +
                               kRule73Eq + "\",/,/)"};
@@ -136,11 +141,12 @@ void close_units(ReportChannels& reports) {
 }  // namespace
 
 void write_analysis_date(ReportChannels& reports, const LocalDateTime& when) {
-  static const char* const kMonths[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
-  static const Layout kHeader{"(5X,\"" + kRule73Dash + "\",/,26X,\"Time and Date of Analysis\",/,5X,\"" +
-                              kRule73Dash + "\")"};
+  static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
+  static const Layout kHeader{"(5X,\"" + kRule73Dash +
+                              "\",/,26X,\"Time and Date of Analysis\",/,5X,\"" + kRule73Dash +
+                              "\")"};
   static const Layout kDate{
       R"((15X,"Date:  ",A,1X,I2.2,", ",I4,5X,"Time:  ",I2.2,":",I2.2,":",I2.2))"};
   reports.write(kOutputUnit, kHeader);

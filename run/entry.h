@@ -12,7 +12,7 @@
 namespace tovek8 {
 
 struct RunOptions {
-  std::FILE* console = stdout;               // unit 0
+  std::FILE* console = stdout;              // unit 0
   std::optional<LocalDateTime> fixed_time;  // for tests: the date block shows this time
 };
 

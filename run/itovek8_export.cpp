@@ -11,4 +11,6 @@ extern "C" TOVEK8_EXPORT int32_t TOVEK8_STDCALL ITOVEK8(int32_t /*unused*/) {
   return tovek8::run_analysis(".", tovek8::RunOptions{});
 }
 
-extern "C" TOVEK8_EXPORT int32_t TOVEK8_STDCALL _ITOVEK8(int32_t unused) { return ITOVEK8(unused); }
+extern "C" TOVEK8_EXPORT int32_t TOVEK8_STDCALL _ITOVEK8(int32_t unused) {
+  return ITOVEK8(unused);
+}

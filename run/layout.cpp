@@ -157,7 +157,8 @@ bool put_exponent(Body& body, int exponent) {
 // before the point and d-k+1 after. The exponent is that of the printed mantissa.
 void edit_exponent_finite(std::string& out, int width, int decimals, double value, int scale) {
   const int significant = scale > 0 ? decimals + 1 : decimals + scale;
-  if (significant <= 0 || scale < -kMaxScale || significant > kMaxSignificant || scale > decimals + 1)
+  if (significant <= 0 || scale < -kMaxScale || significant > kMaxSignificant ||
+      scale > decimals + 1)
     return append_stars(out, width);
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);

@@ -73,18 +73,18 @@ class Layout {
 
   // Parsed form; public so that the kernels and tests can inspect it.
   enum class Op : std::uint8_t {
-    Blanks,        // nX
-    Literal,       // quoted text
-    EndLine,       // "/"
-    KeepOpen,      // "$" or "\"
-    Scale,         // kP
-    Integer,       // Iw or Iw.m
-    Fixed,         // Fw.d
-    Exponent,      // Ew.d
-    General,       // Gw.d
-    Text,          // Aw, or A when width is 0
-    GroupBegin,    // k( ; count = repeat count, jump = index of matching GroupEnd
-    GroupEnd,      // )  ; jump = index of matching GroupBegin
+    Blanks,      // nX
+    Literal,     // quoted text
+    EndLine,     // "/"
+    KeepOpen,    // "$" or "\"
+    Scale,       // kP
+    Integer,     // Iw or Iw.m
+    Fixed,       // Fw.d
+    Exponent,    // Ew.d
+    General,     // Gw.d
+    Text,        // Aw, or A when width is 0
+    GroupBegin,  // k( ; count = repeat count, jump = index of matching GroupEnd
+    GroupEnd,    // )  ; jump = index of matching GroupBegin
   };
   struct Item {
     Op op;
@@ -105,9 +105,11 @@ class Layout {
 // Edit-descriptor kernels: each appends one field of exactly `width` characters to `out`
 // (asterisks when the value does not fit), with the rounding and forms of the GNU Fortran
 // runtime. `scale` is the kP scale factor in effect.
-void edit_integer(std::string& out, int width, int min_digits, long long value);  // Iw, Iw.m (min_digits < 0: absent)
+void edit_integer(std::string& out, int width, int min_digits,
+                  long long value);  // Iw, Iw.m (min_digits < 0: absent)
 void edit_fixed(std::string& out, int width, int decimals, double value, int scale = 0);  // Fw.d
-void edit_exponent(std::string& out, int width, int decimals, double value, int scale = 0);  // Ew.d, kPEw.d
+void edit_exponent(std::string& out, int width, int decimals, double value,
+                   int scale = 0);  // Ew.d, kPEw.d
 void edit_general(std::string& out, int width, int decimals, double value, int scale = 0);  // Gw.d
 void edit_text(std::string& out, int width, std::string_view value);  // Aw (width 0: A)
 

@@ -41,10 +41,18 @@ RunFiles parse_names_file(std::string_view contents, std::string_view file_name)
   f.version = fixed_width(lines[0], kVersionWidth);
   f.identification1 = fixed_width(lines[1], kNamesWidth);
   f.identification2 = fixed_width(lines[2], kNamesWidth);
-  std::string* paths[] = {&f.input,         &f.output,       &f.summary,
-                          &f.plot,          &f.runtime,      &f.status,
-                          &f.results_table, &f.progress,     &f.axial_curves,
-                          &f.case_scratch,  &f.combination_scratch, &f.pile_results_scratch};
+  std::string* paths[] = {&f.input,
+                          &f.output,
+                          &f.summary,
+                          &f.plot,
+                          &f.runtime,
+                          &f.status,
+                          &f.results_table,
+                          &f.progress,
+                          &f.axial_curves,
+                          &f.case_scratch,
+                          &f.combination_scratch,
+                          &f.pile_results_scratch};
   for (int i = 0; i < 12; ++i)
     *paths[i] = std::string(trim_right(fixed_width(lines[3 + i], kNamesWidth)));
   return f;

@@ -24,7 +24,8 @@ class HostRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("tovek8_host_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("tovek8_host_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -60,11 +61,12 @@ TEST_F(HostRunTest, StatusOfTheEngineAndOfWrongArguments) {
   EXPECT_NE(slurp(dir_ / "stdout").find("usage: tovek8 INPUT [-o OUTDIR]"), std::string::npos);
 
   EXPECT_EQ(host("--frobnicate"), 2);
-  EXPECT_EQ(slurp(dir_ / "stderr"), "tovek8: unknown option --frobnicate (tovek8 --help shows the usage)\n");
+  EXPECT_EQ(slurp(dir_ / "stderr"),
+            "tovek8: unknown option --frobnicate (tovek8 --help shows the usage)\n");
 
   EXPECT_EQ(host((dir_ / "absent.dat").string()), 2);
-  EXPECT_EQ(slurp(dir_ / "stderr"),
-            "tovek8: no input file " + (dir_ / "absent.dat").string() + " (tovek8 --help shows the usage)\n");
+  EXPECT_EQ(slurp(dir_ / "stderr"), "tovek8: no input file " + (dir_ / "absent.dat").string() +
+                                        " (tovek8 --help shows the usage)\n");
 
   EXPECT_EQ(host("--names " + dir_.string()), tovek8::kStatusNamesFile) << "no Names.dat there";
   EXPECT_EQ(slurp(dir_ / "stdout"),

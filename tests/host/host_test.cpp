@@ -33,7 +33,13 @@ TEST(HostArguments, TableOfCommandLines) {
       {{"-o", "out"}, false, Mode::Help, "", "", "", "no input file given"},
       {{"in.dat", "-o"}, false, Mode::Help, "", "", "", "-o needs a directory"},
       {{"--names"}, false, Mode::Help, "", "", "", "--names needs a directory"},
-      {{"--names", "d", "in.dat"}, false, Mode::Help, "", "", "", "--names takes no input file and no -o"},
+      {{"--names", "d", "in.dat"},
+       false,
+       Mode::Help,
+       "",
+       "",
+       "",
+       "--names takes no input file and no -o"},
       {{"a.dat", "b.dat"}, false, Mode::Help, "", "", "", "more than one input file given"},
       {{"--verbose", "in.dat"}, false, Mode::Help, "", "", "", "unknown option --verbose"},
   };
@@ -57,7 +63,8 @@ TEST(HostArguments, TableOfCommandLines) {
 TEST(HostNamesFile, EngineReadsWhatTheHostWrites) {
   const auto files = report_files("pilecap");
   ASSERT_EQ(files.size(), 11u);
-  const RunFiles f = parse_names_file(names_file_text("1.0.0", "/data/pilecap.dat", files), "Names.dat");
+  const RunFiles f =
+      parse_names_file(names_file_text("1.0.0", "/data/pilecap.dat", files), "Names.dat");
   EXPECT_EQ(f.version, "1.0.0   ");
   EXPECT_EQ(f.input, "/data/pilecap.dat");
   EXPECT_EQ(f.output, "pilecap.out");

@@ -23,7 +23,8 @@ class ReportChannelsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("tovek8_channels_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("tovek8_channels_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }

@@ -11,10 +11,11 @@ namespace {
 class ScratchFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    path_ = (std::filesystem::temp_directory_path() /
-             ("tovek8_scratch_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-                .string();
+    path_ =
+        (std::filesystem::temp_directory_path() /
+         ("tovek8_scratch_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+          "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+            .string();
     ASSERT_TRUE(file_.open(path_));
   }
   void TearDown() override { file_.close(true); }

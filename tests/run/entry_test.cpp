@@ -29,7 +29,8 @@ void spit(const fs::path& p, const std::string& text) {
 
 // The smallest input the reader accepts: a title, the control record, empty sections.
 std::string minimal_input(const std::string& title) {
-  return title + "\n"
+  return title +
+         "\n"
          "second title line\n"
          "CONTROL\n"
          "1 3 0 0 0 0 0 0 0 0 0 0\n"
@@ -52,7 +53,8 @@ std::string minimal_input(const std::string& title) {
 }
 
 std::string names_dat(const std::string& id1, const std::string& id2, const std::string& input,
-                      const std::string& output = "run.out", const std::string& progress = "run.prg") {
+                      const std::string& output = "run.out",
+                      const std::string& progress = "run.prg") {
   return "1.0.0\n" + id1 + "\n" + id2 + "\n" + input + "\n" + output +
          "\nrun.sum\nrun.plt\nrun.run\nrun.sta\nrun.tbl\n" + progress +
          "\nrun.axl\nrun.sc1\nrun.sc2\nrun.sc3\n";
@@ -64,7 +66,8 @@ class EntryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("tovek8_entry_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("tovek8_entry_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     console_ = std::tmpfile();
@@ -80,7 +83,8 @@ class EntryTest : public ::testing::Test {
     std::rewind(console_);
     std::string text;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, console_)) > 0;) text.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, console_)) > 0;)
+      text.append(buffer, n);
     return text;
   }
   fs::path dir_;
@@ -91,14 +95,16 @@ const std::string kRuleEq = "     " + std::string(73, '=');
 const std::string kRuleDash = "     " + std::string(73, '-');
 
 std::string banner() {
-  return kRuleEq + "\n"
+  return kRuleEq +
+         "\n"
          "\n"
          "                      TOVEK for Windows, Version 1.0.0   \n"
          "\n"
          "                       Analysis of A Group of Piles \n"
          "                    Subjected to Axial and Lateral Loading \n"
          "\n" +
-         kRuleEq + "\n"
+         kRuleEq +
+         "\n"
          "\n"
          "\n";
 }
@@ -109,37 +115,37 @@ TEST_F(EntryTest, OutputFileStartsWithBannerIdentificationFileAndDateBlocks) {
   fs::create_directories(dir_ / "data");
   ASSERT_EQ(run(), 0);
 
-  const std::string expected_head = banner() +
-                                    "\n"
-                                    "     Project A\n"
-                                    "     \n"
-                                    "\n"
-                                    "     Path to file locations      : data/../\n"
-                                    "     Name of input data file     : pile.dat\n"
-                                    "     Name of output file         : run.out\n"
-                                    "     Name of output summary file : run.sum\n"
-                                    "     Name of plot output file    : run.plt\n"
-                                    "     Name of runtime file        : run.run\n"
-                                    "\n"
-                                    "\n" +
-                                    kRuleDash + "\n" +
-                                    "                          Time and Date of Analysis\n" +
-                                    kRuleDash + "\n" +
-                                    "               Date:  March 07, 2026     Time:  09:05:03\n";
+  const std::string expected_head =
+      banner() +
+      "\n"
+      "     Project A\n"
+      "     \n"
+      "\n"
+      "     Path to file locations      : data/../\n"
+      "     Name of input data file     : pile.dat\n"
+      "     Name of output file         : run.out\n"
+      "     Name of output summary file : run.sum\n"
+      "     Name of plot output file    : run.plt\n"
+      "     Name of runtime file        : run.run\n"
+      "\n"
+      "\n" +
+      kRuleDash + "\n" + "                          Time and Date of Analysis\n" + kRuleDash +
+      "\n" + "               Date:  March 07, 2026     Time:  09:05:03\n";
   const std::string output = slurp(dir_ / "run.out");
   EXPECT_EQ(output.substr(0, expected_head.size()), expected_head);
 
-  const std::string summary_head = kRuleDash + "\n" +
-                                   "                          Time and Date of Analysis\n" +
-                                   kRuleDash + "\n" +
-                                   "               Date:  March 07, 2026     Time:  09:05:03\n";
+  const std::string summary_head =
+      kRuleDash + "\n" + "                          Time and Date of Analysis\n" + kRuleDash +
+      "\n" + "               Date:  March 07, 2026     Time:  09:05:03\n";
   EXPECT_EQ(slurp(dir_ / "run.sum").substr(0, summary_head.size()), summary_head);
 
   const std::string runtime = slurp(dir_ / "run.run");
   const std::string short_banner = "\n            TOVEK for Windows, Version 1.0.0   \n\n";
   EXPECT_EQ(runtime.substr(0, short_banner.size()), short_banner);
   EXPECT_NE(runtime.find("     READING * TITLE AND VERSION\n"), std::string::npos);
-  EXPECT_NE(runtime.find(" " "    ANALYSIS COMPLETED\n"), std::string::npos);
+  EXPECT_NE(runtime.find(" "
+                         "    ANALYSIS COMPLETED\n"),
+            std::string::npos);
 
   EXPECT_EQ(console_text(), banner() + "\n\n");
   EXPECT_EQ(slurp(dir_ / "run.prg"), " - ANALYSIS STARTED\n\n");
@@ -193,7 +199,8 @@ TEST_F(EntryTest, FatalInputOutputErrors) {
     fs::create_directories(dir_);
     std::fclose(console_);
     console_ = std::tmpfile();
-    if (c.write_names) spit(dir_ / "Names.dat", names_dat("", "", c.input_in_names, c.output_in_names));
+    if (c.write_names)
+      spit(dir_ / "Names.dat", names_dat("", "", c.input_in_names, c.output_in_names));
     if (c.write_input) spit(dir_ / "pile.dat", minimal_input("T"));
     EXPECT_EQ(run(), c.status);
     // Names.dat is named with the working directory it was looked for in.
@@ -210,7 +217,8 @@ TEST_F(EntryTest, BadInputEndsTheRunWithReportsIntactAndClosed) {
   const int status = run();
   EXPECT_EQ(status, kStatusInputMalformed);
   const std::string console = console_text();
-  EXPECT_NE(console.find(" *** ERROR: pile.dat line 4, section control"), std::string::npos) << console;
+  EXPECT_NE(console.find(" *** ERROR: pile.dat line 4, section control"), std::string::npos)
+      << console;
   EXPECT_NE(slurp(dir_ / "run.run").find(" *** ERROR: pile.dat line 4, section control"),
             std::string::npos);
   EXPECT_NE(slurp(dir_ / "run.out").find("Time and Date of Analysis"), std::string::npos);
