@@ -1,6 +1,8 @@
 // Unit labels, load type names and the shared constants of the analysis model.
 #include "model/analysis_model.h"
 
+#include <cmath>
+
 namespace tovek8 {
 
 void set_unit_labels(AnalysisModel& model, int units) {
@@ -53,6 +55,13 @@ std::string_view units_system_name(int units_system) {
     default:
       return "    ";
   }
+}
+
+void set_default_load_levels(LoadCase& load_case) {
+  constexpr double kFirstLevel = 0.10000000149011612;  // 0.1 in single precision
+  load_case.n_load_levels = kMaxLoadLevels;
+  load_case.load_levels[0] = kFirstLevel;
+  for (int i = 2; i <= kMaxLoadLevels; ++i) load_case.load_levels[i - 1] = std::log10(double(i));
 }
 
 void set_shared_constants(AnalysisModel& model) {

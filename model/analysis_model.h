@@ -476,6 +476,10 @@ std::string load_type_name(int load_type);
 // The name of a units system printed by the echo: "ENGL", "METR", "OPEN", or blanks.
 std::string_view units_system_name(int units_system);
 
+// Gives a load case the 10 default foundation-stiffness load levels: 0.1 (held in single
+// precision), then log10(2), log10(3), ..., log10(10).
+void set_default_load_levels(LoadCase& load_case);
+
 // Sets the shared constants the entry sets before the input is read: pi, the tolerances and
 // every multiplier at 1.0.
 void set_shared_constants(AnalysisModel& model);

@@ -13,9 +13,6 @@ namespace tovek8 {
 
 namespace {
 
-// The first default foundation-stiffness load level: 0.1 held in single precision.
-constexpr double kFirstDefaultLoadLevel = 0.10000000149011612;
-
 // Headings: two empty lines, then the banner after three more.
 const Layout kInputInformation{R"((/,/,/,/,/,16X,"*****",5X,"INPUT INFORMATION",5X,"*****"))"};
 const Layout kTitle{R"((/,/,5X,A80))"};
@@ -260,13 +257,6 @@ void echo_distributed_loads(const AnalysisModel& model, ReportChannels& reports,
     numbers.end_line(kOutputUnit);
   }
   if (any_global && lc.global_axial_to_head == 1) reports.write(kOutputUnit, kGlobalAxialNote);
-}
-
-// The default foundation-stiffness load levels: 0.1, then log10 of 2, 3, ..., 10.
-void set_default_load_levels(LoadCase& lc) {
-  lc.n_load_levels = kMaxLoadLevels;
-  lc.load_levels[0] = kFirstDefaultLoadLevel;
-  for (int i = 2; i <= kMaxLoadLevels; ++i) lc.load_levels[i - 1] = std::log10(double(i));
 }
 
 void echo_stiffness_load_levels(ReportChannels& reports, LoadCase& lc) {

@@ -11,9 +11,6 @@
 namespace tovek8 {
 namespace {
 
-// The first load level of the default set: 0.1 held in single precision.
-constexpr double kFirstDefaultLoadLevel = 0.10000000149011612;
-
 class InputFileReader {
  public:
   InputFileReader(AnalysisModel& model, ReportChannels& reports, std::string_view file_name,
@@ -191,7 +188,6 @@ class InputFileReader {
 
     r_.begin_record("load level count of load case #", {k});
     r_.read_int(c.n_load_levels);
-    const bool no_levels_given = c.n_load_levels == 0;
     checked_count(c.n_load_levels, kMaxLoadLevels, "load levels");
     r_.end_record();
     for (int i = 1; i <= c.n_load_levels; ++i) {
@@ -199,14 +195,7 @@ class InputFileReader {
       r_.read_real(c.load_levels[i - 1]);
       r_.end_record();
     }
-    if (c.stiffness_option >= 1 && no_levels_given) set_default_load_levels(c);
-  }
-
-  // The default foundation-stiffness load levels: 0.1, then log10 of 2, 3, ..., 10.
-  static void set_default_load_levels(LoadCase& c) {
-    c.n_load_levels = kMaxLoadLevels;
-    c.load_levels[0] = kFirstDefaultLoadLevel;
-    for (int i = 2; i <= kMaxLoadLevels; ++i) c.load_levels[i - 1] = std::log10(double(i));
+    if (c.stiffness_option >= 1 && c.n_load_levels == 0) set_default_load_levels(c);
   }
 
   void read_load_combinations() {

@@ -500,7 +500,8 @@ TEST(InputReader, DefaultLoadLevelsOnlyForAStiffnessCaseWithNoLevels) {
       {" 0 1 0 0 0 0 0\n 0 1 1.0 0\n 0\n 0\n 0\n", 10, 0.10000000149011612},
       {" 0 2 0 0 0 0 0\n 0 1 1.0 0\n 0\n 0\n 0\n", 10, 0.10000000149011612},
       {" 0 1 0 0 0 0 0\n 0 1 1.0 0\n 0\n 0\n 1\n 0.5\n", 1, 0.5},
-      {" 0 1 0 0 0 0 0\n 0 1 1.0 0\n 0\n 0\n -1\n", 0, 0.0},
+      // A negative count means no levels were given, as a count of 0 does.
+      {" 0 1 0 0 0 0 0\n 0 1 1.0 0\n 0\n 0\n -1\n", 10, 0.10000000149011612},
       {" 0 0 0 0 0 0 0\n 0 1 1.0 0\n 0\n 0\n 0\n", 0, 0.0},
   };
   for (const Case& c : cases) {
