@@ -18,25 +18,14 @@
 #include "model/input_reader.h"
 #include "platform/report_channels.h"
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
+using namespace tovek8::test_support;
+
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_TRUE(in.good()) << "cannot read " << path;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 fs::path golden(const std::string& name) {
   return fs::path(TOVEK8_TEST_DATA_DIR) / "model" / "golden" / name;
@@ -67,12 +56,12 @@ EchoRun echo_input_file(const fs::path& input) {
     EXPECT_TRUE(reports.open(kOutputUnit, output.string()));
     EXPECT_TRUE(reports.open(kRuntimeUnit, runtime.string()));
     set_shared_constants(*run.model);
-    read_input_file(*run.model, reports, input.filename().string(), slurp(input));
+    read_input_file(*run.model, reports, input.filename().string(), read_file(input));
     echo_and_prepare(*run.model, reports, run.status);
     reports.close_all();
   }
-  run.output = lines_of(slurp(output));
-  run.runtime = lines_of(slurp(runtime));
+  run.output = lines_of(read_file(output));
+  run.runtime = lines_of(read_file(runtime));
   fs::remove(output);
   fs::remove(runtime);
   return run;
@@ -111,13 +100,13 @@ std::vector<std::string> lines_between(const std::vector<std::string>& lines,
 TEST(EchoGolden, ThreeDimensionalInputWithEveryOptionalSection) {
   const EchoRun run = echo_input_file(golden("echo_full_3d.dat"));
   EXPECT_EQ(run.status, 0);
-  expect_same_lines(run.output, lines_of(slurp(golden("echo_full_3d.expected"))));
+  expect_same_lines(run.output, lines_of(read_file(golden("echo_full_3d.expected"))));
 }
 
 TEST(EchoGolden, TwoDimensionalInputInSiUnitsWithoutSoilLayers) {
   const EchoRun run = echo_input_file(golden("echo_2d.dat"));
   EXPECT_EQ(run.status, 0);
-  expect_same_lines(run.output, lines_of(slurp(golden("echo_2d.expected"))));
+  expect_same_lines(run.output, lines_of(read_file(golden("echo_2d.expected"))));
 }
 
 // The working tables the analyses will read, after the whole echo of the 3D input.
@@ -153,7 +142,7 @@ TEST_P(ExampleEcho, EchoesTablesBToGAsExpectedAndThenTheCurveAndFactorTables) {
   const EchoRun run = echo_input_file(example(c.input));
   EXPECT_EQ(run.status, 0);
   expect_same_lines(lines_between(run.output, "", "* TABLE H *"),
-                    lines_of(slurp(golden(c.expected))));
+                    lines_of(read_file(golden(c.expected))));
   const std::vector<std::string> rest = lines_between(run.output, "* TABLE H *", "");
   auto at = rest.begin();
   for (const std::string& heading : c.later_headings) {

@@ -18,24 +18,14 @@
 #include "model/echo_tables.h"
 #include "platform/report_channels.h"
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
+using namespace tovek8::test_support;
+
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 bool has_line(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -75,11 +65,11 @@ class EchoLoadsTest : public ::testing::Test {
 
   std::vector<std::string> output() {
     reports_.close(kOutputUnit);
-    return lines_of(slurp(output_path_));
+    return lines_of(read_file(output_path_));
   }
   std::vector<std::string> runtime() {
     reports_.close(kRuntimeUnit);
-    return lines_of(slurp(runtime_path_));
+    return lines_of(read_file(runtime_path_));
   }
 
   ControlSettings& control() { return model_->input.control; }
@@ -149,7 +139,7 @@ TEST_F(EchoLoadsTest, TableBIsPrintedForAnEmbeddedCapOrAGivenCap) {
     ASSERT_TRUE(reports_.open(kOutputUnit, path.string()));
     echo_headings_and_cap(*model_, reports_);
     reports_.close(kOutputUnit);
-    const std::vector<std::string> lines = lines_of(slurp(path));
+    const std::vector<std::string> lines = lines_of(read_file(path));
     fs::remove(path);
     EXPECT_EQ(has_line(lines, "     * TABLE B *  PILE CAP OPTIONS"), c.option_line != nullptr);
     if (c.option_line != nullptr) {
@@ -375,7 +365,7 @@ TEST_F(EchoLoadsTest, ReductionFactorDirectionsFollowTheFirstLoadCase) {
     int status = 0;
     echo_and_prepare(*model_, reports_, status);
     reports_.close(kOutputUnit);
-    const std::vector<std::string> lines = lines_of(slurp(path));
+    const std::vector<std::string> lines = lines_of(read_file(path));
     fs::remove(path);
     EXPECT_TRUE(has_line(lines, std::string("       ESTIMATED ASSUMING MOVEMENT IN THE DIRECTION "
                                             "OF Y-FORCE ") +

@@ -12,19 +12,12 @@
 #include "model/echo_tables.h"
 #include "platform/report_channels.h"
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
-std::string read_file(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string expected_table(const std::string& name) {
-  return read_file(std::filesystem::path(TOVEK8_TEST_DATA_DIR) / "model" / "data" / name);
-}
+using namespace tovek8::test_support;
 
 // A model in the given units system with the constants the entry sets, and the output file
 // of the run bound to a scratch file of the test.
@@ -126,7 +119,7 @@ class EchoPilesTest : public ::testing::Test {
 TEST_F(EchoPilesTest, ThreeDimensionalGroupTable) {
   two_piles_3d();
   echo_pile_groups(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_d_3d.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_d_3d.txt"));
 }
 
 TEST_F(EchoPilesTest, ThreeDimensionalPileWorkingTable) {
@@ -174,7 +167,7 @@ TEST_F(EchoPilesTest, ThreeDimensionalPileWorkingTable) {
 TEST_F(EchoPilesTest, TwoDimensionalGroupTable) {
   two_rows_2d();
   echo_pile_groups(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_d_2d.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_d_2d.txt"));
 }
 
 TEST_F(EchoPilesTest, TwoDimensionalRowWorkingTable) {
@@ -280,7 +273,7 @@ TEST_F(EchoPropertiesTest, ThreeDimensionalPropertyTables) {
   properties_3d();
   echo_pile_properties(*model_, reports_);
   // Iz and Iy are printed as read, before any replacement.
-  EXPECT_EQ(output(), expected_table("echo2_table_e_3d.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_e_3d.txt"));
 }
 
 TEST_F(EchoPropertiesTest, SectionWorkingTables) {
@@ -347,7 +340,7 @@ TEST_F(EchoPropertiesTest, TwoDimensionalPropertyTables) {
   pipe.values[14] = 1500.0;
   pipe.values[15] = 900.0;
   echo_pile_properties(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_e_2d.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_e_2d.txt"));
   EXPECT_EQ(model_->work.min_increments, 20);
   EXPECT_EQ(model_->work.properties[0].sections[0].EIz, 2.0e8 * 8.0e-4);
 }

@@ -15,19 +15,12 @@
 #include "model/echo_tables.h"
 #include "platform/report_channels.h"
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
-std::string read_file(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string expected_table(const std::string& name) {
-  return read_file(std::filesystem::path(TOVEK8_TEST_DATA_DIR) / "model" / "data" / name);
-}
+using namespace tovek8::test_support;
 
 class EchoSoilTest : public ::testing::Test {
  protected:
@@ -179,7 +172,7 @@ TEST_F(EchoSoilTest, SoilTableWithPrintedCurveRequests) {
   in().py_requests[1].pile_group = 2;
   in().py_requests[1].depth = 120.5;
   echo_soil(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_f.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_f.txt"));
 }
 
 TEST_F(EchoSoilTest, TenLayersPrintTheCountAsAnAsterisk) {
@@ -228,7 +221,7 @@ TEST_F(EchoSoilTest, InputPyCurvesArePrintedAndCopied) {
   curve.p = {0.0, 150.5, 300.0};
   curve.y = {0.0, 0.25, 1.5};
   echo_input_py_curves(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_g.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_g.txt"));
   const WorkingTables& w = model_->work;
   EXPECT_EQ(w.n_py_curve_sets, 1);
   EXPECT_EQ(w.py_curves[0].n_curves, 1);
@@ -262,7 +255,7 @@ TEST_F(EchoSoilTest, UserLoadSettlementCurves) {
   int status = 0;
   EXPECT_TRUE(echo_load_settlement_curves(*model_, reports_, status));
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(output(), expected_table("echo2_table_h.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_h.txt"));
 }
 
 TEST_F(EchoSoilTest, UserTorqueRotationCurves) {
@@ -271,7 +264,7 @@ TEST_F(EchoSoilTest, UserTorqueRotationCurves) {
   int status = 0;
   EXPECT_TRUE(echo_torque_rotation_curves(*model_, reports_, status));
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(output(), expected_table("echo2_table_i.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_i.txt"));
 }
 
 TEST_F(EchoSoilTest, WithoutUserCurvesOnlyTheTitlesArePrinted) {
@@ -329,7 +322,7 @@ TEST_F(EchoSoilTest, MomentCurvatureSets) {
   set.curves[0].moment = {0.0, 2.5e6};
   set.curves[0].curvature = {0.0, 1.0e-4};
   echo_moment_curvature(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_j.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_j.txt"));
 }
 
 TEST_F(EchoSoilTest, MomentCurvatureNeedsItsOption) {
@@ -371,7 +364,7 @@ class ReductionFactorsTest : public EchoSoilTest {
 TEST_F(ReductionFactorsTest, EstimatedFactorsCarryTheSignsOfLoadCaseOne) {
   two_piles(3, 1, true, -100.0, 50.0);
   echo_reduction_factors(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_k_3d_estimated.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_k_3d_estimated.txt"));
 }
 
 TEST_F(ReductionFactorsTest, DirectionSigns) {
@@ -395,14 +388,14 @@ TEST_F(ReductionFactorsTest, DirectionSigns) {
 TEST_F(ReductionFactorsTest, GivenFactorsAlongEachDirection) {
   two_piles(3, 2, true, -100.0, 50.0);
   echo_reduction_factors(*model_, reports_);
-  EXPECT_EQ(output(), expected_table("echo2_table_k_3d_given.txt"));
+  EXPECT_EQ(output(), test_data("model/data/echo2_table_k_3d_given.txt"));
 }
 
 TEST_F(ReductionFactorsTest, TwoDimensionalFactorsForAnyNonzeroOption) {
   for (int option : {1, 2, 3, -1}) {
     two_piles(2, option, true, -100.0, 0.0);
     echo_reduction_factors(*model_, reports_);
-    EXPECT_EQ(output(), expected_table("echo2_table_k_2d.txt")) << "option " << option;
+    EXPECT_EQ(output(), test_data("model/data/echo2_table_k_2d.txt")) << "option " << option;
   }
 }
 

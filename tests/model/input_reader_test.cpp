@@ -17,20 +17,17 @@
 
 #include "platform/fatal_error.h"
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
+using namespace tovek8::test_support;
+
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::string fixture(const char* name) {
-  return slurp(fs::path(TOVEK8_TEST_DATA_DIR) / "model" / "data" / name);
+  return read_file(fs::path(TOVEK8_TEST_DATA_DIR) / "model" / "data" / name);
 }
 
 std::string padded(std::string text, std::size_t width = 80) {
@@ -67,7 +64,7 @@ Reading read_text(const std::string& text) {
     }
     reports.close_all();
   }
-  out.log = slurp(log);
+  out.log = read_file(log);
   fs::remove(log);
   return out;
 }

@@ -7,29 +7,19 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace tovek8::test_support;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+namespace fs = std::filesystem;
 
 class ReportChannelsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tovek8_channels_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   void append(int unit, std::string_view text) { reports_.sink(unit).open_line().text += text; }
-  fs::path dir_;
+  ScratchDir dir_;
   ReportChannels reports_{nullptr};
 };
 
@@ -43,8 +33,8 @@ TEST_F(ReportChannelsTest, LinesGoToTheFileOfTheirUnit) {
   append(kOutputUnit, "second");
   reports_.sink(kOutputUnit).finish_line();
   reports_.close_all();
-  EXPECT_EQ(slurp(dir_ / "a.out"), "first\nsecond\n");
-  EXPECT_EQ(slurp(dir_ / "a.run"), "log\n");
+  EXPECT_EQ(read_file(dir_ / "a.out"), "first\nsecond\n");
+  EXPECT_EQ(read_file(dir_ / "a.run"), "log\n");
 }
 
 TEST_F(ReportChannelsTest, CloseEndsAnOpenLineAndFlushMakesLinesVisible) {
@@ -52,12 +42,12 @@ TEST_F(ReportChannelsTest, CloseEndsAnOpenLineAndFlushMakesLinesVisible) {
   append(kRuntimeUnit, "done");
   reports_.sink(kRuntimeUnit).finish_line();
   EXPECT_TRUE(reports_.flush(kRuntimeUnit));
-  EXPECT_EQ(slurp(dir_ / "a.run"), "done\n") << "visible to a reader while the run goes on";
+  EXPECT_EQ(read_file(dir_ / "a.run"), "done\n") << "visible to a reader while the run goes on";
   append(kRuntimeUnit, "open line");
   reports_.sink(kRuntimeUnit).open_line().open = true;
   reports_.close(kRuntimeUnit);
   EXPECT_FALSE(reports_.is_open(kRuntimeUnit));
-  EXPECT_EQ(slurp(dir_ / "a.run"), "done\nopen line\n");
+  EXPECT_EQ(read_file(dir_ / "a.run"), "done\nopen line\n");
   reports_.close(kRuntimeUnit);  // closing twice is harmless
 }
 
@@ -71,11 +61,11 @@ TEST_F(ReportChannelsTest, AppendModeAndReopeningReplace) {
   append(kProgressUnit, "two");
   reports_.sink(kProgressUnit).finish_line();
   reports_.close(kProgressUnit);
-  EXPECT_EQ(slurp(path), "one\ntwo\n");
+  EXPECT_EQ(read_file(path), "one\ntwo\n");
   ASSERT_TRUE(reports_.open(kProgressUnit, path));
   append(kProgressUnit, "latest");
   reports_.close(kProgressUnit);
-  EXPECT_EQ(slurp(path), "latest\n");
+  EXPECT_EQ(read_file(path), "latest\n");
 }
 
 TEST_F(ReportChannelsTest, UnopenableFilesAndUnopenedUnits) {

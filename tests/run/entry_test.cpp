@@ -10,22 +10,14 @@
 
 #include "platform/fatal_error.h"
 
+#include "tests/test_support.h"
+
 namespace tovek8 {
 namespace {
 
+using namespace tovek8::test_support;
+
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void spit(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary);
-  out << text;
-}
 
 // The smallest input the reader accepts: a title, the control record, empty sections.
 std::string minimal_input(const std::string& title) {
@@ -65,19 +57,11 @@ const LocalDateTime kWhen{2026, 3, 7, 9, 5, 3};
 class EntryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tovek8_entry_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     console_ = std::tmpfile();
     ASSERT_NE(console_, nullptr);
   }
-  void TearDown() override {
-    std::fclose(console_);
-    fs::remove_all(dir_);
-  }
-  int run() { return run_analysis(dir_.string(), RunOptions{console_, kWhen}); }
+  void TearDown() override { std::fclose(console_); }
+  int run() { return run_analysis(dir_.path().string(), RunOptions{console_, kWhen}); }
   std::string console_text() {
     std::fflush(console_);
     std::rewind(console_);
@@ -87,7 +71,7 @@ class EntryTest : public ::testing::Test {
       text.append(buffer, n);
     return text;
   }
-  fs::path dir_;
+  ScratchDir dir_;
   std::FILE* console_ = nullptr;
 };
 
@@ -110,8 +94,8 @@ std::string banner() {
 }
 
 TEST_F(EntryTest, OutputFileStartsWithBannerIdentificationFileAndDateBlocks) {
-  spit(dir_ / "pile.dat", minimal_input("ENTRY TEST"));
-  spit(dir_ / "Names.dat", names_dat("Project A   ", "", "data/../pile.dat"));
+  write_file(dir_ / "pile.dat", minimal_input("ENTRY TEST"));
+  write_file(dir_ / "Names.dat", names_dat("Project A   ", "", "data/../pile.dat"));
   fs::create_directories(dir_ / "data");
   ASSERT_EQ(run(), 0);
 
@@ -131,15 +115,15 @@ TEST_F(EntryTest, OutputFileStartsWithBannerIdentificationFileAndDateBlocks) {
       "\n" +
       kRuleDash + "\n" + "                          Time and Date of Analysis\n" + kRuleDash +
       "\n" + "               Date:  March 07, 2026     Time:  09:05:03\n";
-  const std::string output = slurp(dir_ / "run.out");
+  const std::string output = read_file(dir_ / "run.out");
   EXPECT_EQ(output.substr(0, expected_head.size()), expected_head);
 
   const std::string summary_head =
       kRuleDash + "\n" + "                          Time and Date of Analysis\n" + kRuleDash +
       "\n" + "               Date:  March 07, 2026     Time:  09:05:03\n";
-  EXPECT_EQ(slurp(dir_ / "run.sum").substr(0, summary_head.size()), summary_head);
+  EXPECT_EQ(read_file(dir_ / "run.sum").substr(0, summary_head.size()), summary_head);
 
-  const std::string runtime = slurp(dir_ / "run.run");
+  const std::string runtime = read_file(dir_ / "run.run");
   const std::string short_banner = "\n            TOVEK for Windows, Version 1.0.0   \n\n";
   EXPECT_EQ(runtime.substr(0, short_banner.size()), short_banner);
   EXPECT_NE(runtime.find("     READING * TITLE AND VERSION\n"), std::string::npos);
@@ -148,7 +132,7 @@ TEST_F(EntryTest, OutputFileStartsWithBannerIdentificationFileAndDateBlocks) {
             std::string::npos);
 
   EXPECT_EQ(console_text(), banner() + "\n\n");
-  EXPECT_EQ(slurp(dir_ / "run.prg"), " - ANALYSIS STARTED\n\n");
+  EXPECT_EQ(read_file(dir_ / "run.prg"), " - ANALYSIS STARTED\n\n");
 }
 
 TEST_F(EntryTest, DateBlockWithoutAValidMonthHasOnlyItsHeader) {
@@ -162,15 +146,15 @@ TEST_F(EntryTest, DateBlockWithoutAValidMonthHasOnlyItsHeader) {
       kRuleDash + "\n                          Time and Date of Analysis\n" + kRuleDash + "\n";
   const std::string expected =
       header + header + "               Date:  December 31, 2026     Time:  23:59:09\n";
-  EXPECT_EQ(slurp(dir_ / "d.out"), expected);
-  EXPECT_EQ(slurp(dir_ / "d.sum"), expected);
+  EXPECT_EQ(read_file(dir_ / "d.out"), expected);
+  EXPECT_EQ(read_file(dir_ / "d.sum"), expected);
 }
 
 TEST_F(EntryTest, UnusableProgressFileDoesNotStopTheRun) {
-  spit(dir_ / "pile.dat", minimal_input("NO PROGRESS"));
-  spit(dir_ / "Names.dat", names_dat("", "", "pile.dat", "run.out", "no/such/dir/run.prg"));
+  write_file(dir_ / "pile.dat", minimal_input("NO PROGRESS"));
+  write_file(dir_ / "Names.dat", names_dat("", "", "pile.dat", "run.out", "no/such/dir/run.prg"));
   EXPECT_EQ(run(), 0);
-  EXPECT_NE(slurp(dir_ / "run.out").find("INPUT INFORMATION"), std::string::npos);
+  EXPECT_NE(read_file(dir_ / "run.out").find("INPUT INFORMATION"), std::string::npos);
 }
 
 // Fatal errors end the run with one console line naming the file and the reason.
@@ -195,16 +179,15 @@ TEST_F(EntryTest, FatalInputOutputErrors) {
   };
   for (const FatalCase& c : cases) {
     SCOPED_TRACE(c.name);
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    for (const auto& entry : fs::directory_iterator(dir_.path())) fs::remove_all(entry.path());
     std::fclose(console_);
     console_ = std::tmpfile();
     if (c.write_names)
-      spit(dir_ / "Names.dat", names_dat("", "", c.input_in_names, c.output_in_names));
-    if (c.write_input) spit(dir_ / "pile.dat", minimal_input("T"));
+      write_file(dir_ / "Names.dat", names_dat("", "", c.input_in_names, c.output_in_names));
+    if (c.write_input) write_file(dir_ / "pile.dat", minimal_input("T"));
     EXPECT_EQ(run(), c.status);
     // Names.dat is named with the working directory it was looked for in.
-    const std::string where = c.write_names ? "" : dir_.string();
+    const std::string where = c.write_names ? "" : dir_.path().string();
     EXPECT_EQ(console_text(), " *** ERROR: " + where + c.message + "\n");
   }
 }
@@ -212,16 +195,16 @@ TEST_F(EntryTest, FatalInputOutputErrors) {
 TEST_F(EntryTest, BadInputEndsTheRunWithReportsIntactAndClosed) {
   std::string input = minimal_input("BAD");
   input.replace(input.find("1 3 0 0"), 7, "1 3 x 0");
-  spit(dir_ / "pile.dat", input);
-  spit(dir_ / "Names.dat", names_dat("", "", "pile.dat"));
+  write_file(dir_ / "pile.dat", input);
+  write_file(dir_ / "Names.dat", names_dat("", "", "pile.dat"));
   const int status = run();
   EXPECT_EQ(status, kStatusInputMalformed);
   const std::string console = console_text();
   EXPECT_NE(console.find(" *** ERROR: pile.dat line 4, section control"), std::string::npos)
       << console;
-  EXPECT_NE(slurp(dir_ / "run.run").find(" *** ERROR: pile.dat line 4, section control"),
+  EXPECT_NE(read_file(dir_ / "run.run").find(" *** ERROR: pile.dat line 4, section control"),
             std::string::npos);
-  EXPECT_NE(slurp(dir_ / "run.out").find("Time and Date of Analysis"), std::string::npos);
+  EXPECT_NE(read_file(dir_ / "run.out").find("Time and Date of Analysis"), std::string::npos);
 }
 
 TEST_F(EntryTest, ASecondRunStartsFromAFreshModel) {
@@ -229,14 +212,14 @@ TEST_F(EntryTest, ASecondRunStartsFromAFreshModel) {
   with_case.replace(with_case.find("LOAD CASES\n0 0 0 0\n"), 19,
                     "LOAD CASES\n1 0 0 0\n0 0 0 1 0 100 100\n0.001 0.0001 1 0.1\nFIRST CASE\n"
                     "0 0 0 0 0 0 0\n0 1 1.0 0\n1\n100 0 0 0 0 0 0 0 0\n0\n0\n");
-  spit(dir_ / "pile.dat", with_case);
-  spit(dir_ / "Names.dat", names_dat("", "", "pile.dat"));
+  write_file(dir_ / "pile.dat", with_case);
+  write_file(dir_ / "Names.dat", names_dat("", "", "pile.dat"));
   ASSERT_EQ(run(), 0);
-  ASSERT_NE(slurp(dir_ / "run.out").find("FIRST CASE"), std::string::npos);
+  ASSERT_NE(read_file(dir_ / "run.out").find("FIRST CASE"), std::string::npos);
 
-  spit(dir_ / "pile.dat", minimal_input("SECOND"));
+  write_file(dir_ / "pile.dat", minimal_input("SECOND"));
   ASSERT_EQ(run(), 0);
-  const std::string second = slurp(dir_ / "run.out");
+  const std::string second = read_file(dir_ / "run.out");
   EXPECT_EQ(second.find("FIRST CASE"), std::string::npos) << "no data of the first run";
   EXPECT_EQ(second.find("LOAD CASE    :"), std::string::npos);
 }
