@@ -20,7 +20,7 @@ void run_analyses(AnalysisModel& model, ReportChannels& reports, int& status) {
   // status).
   (void)status;
   reports.write(kRuntimeUnit, kAnalysisCompleted);
-  reports.flush(kRuntimeUnit);
+  reports.flush_unit(kRuntimeUnit);
 }
 
 }  // namespace

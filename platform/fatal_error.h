@@ -14,6 +14,7 @@ enum FatalStatus : int {
   kStatusInputMalformed = 42,  // input data file: a value not of the form its field needs
   kStatusInputEnded = 43,      // input data file ends inside a record or section
   kStatusInputCapacity = 44,   // input data file: a count above the capacity of its table
+  kStatusInternalError = 45,   // an unexpected error inside the engine (a fault of the engine)
 };
 
 // Thrown by the platform layer and the input reader; caught only by the entry, which writes

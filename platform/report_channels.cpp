@@ -63,7 +63,7 @@ bool ReportChannels::is_open(int unit) const {
   return channels_[unit].file != nullptr;
 }
 
-bool ReportChannels::flush(int unit) {
+bool ReportChannels::flush_unit(int unit) {
   assert(unit >= 0 && unit <= kMaxUnit && "unit number out of range");
   Channel& c = channels_[unit];
   if (c.file == nullptr) return false;

@@ -46,7 +46,7 @@ class ReportChannels {
   void close_all();
   bool is_open(int unit) const;
   // Commits the unit's buffered output to disk; returns false on failure (otherwise ignored).
-  bool flush(int unit);
+  bool flush_unit(int unit);
 
   // Writes the output list with the layout on `unit`.
   template <class... Args>

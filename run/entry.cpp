@@ -96,7 +96,7 @@ void write_banners(ReportChannels& reports, const std::string& version) {
   reports.write(kConsole, kBanner, version);
   reports.write(kOutputUnit, kBanner, version);
   reports.write(kRuntimeUnit, kShortBanner, version);
-  reports.flush(kRuntimeUnit);
+  reports.flush_unit(kRuntimeUnit);
 }
 
 void write_identification_and_files(ReportChannels& reports, const RunFiles& files) {
@@ -182,6 +182,11 @@ int run_analysis(const std::string& working_dir, const RunOptions& options) {
   } catch (const FatalRunError& error) {
     report_fatal_error(reports, error);
     status = error.status();
+  } catch (const std::exception& error) {
+    // No exception may cross the C entry; anything else is a fault of the engine itself.
+    report_fatal_error(reports, FatalRunError(kStatusInternalError,
+                                              std::string("internal error: ") + error.what()));
+    status = kStatusInternalError;
   }
   close_units(reports);
   return status;

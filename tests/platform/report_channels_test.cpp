@@ -41,7 +41,7 @@ TEST_F(ReportChannelsTest, CloseEndsAnOpenLineAndFlushMakesLinesVisible) {
   ASSERT_TRUE(reports_.open(kRuntimeUnit, (dir_ / "a.run").string()));
   append(kRuntimeUnit, "done");
   reports_.sink(kRuntimeUnit).finish_line();
-  EXPECT_TRUE(reports_.flush(kRuntimeUnit));
+  EXPECT_TRUE(reports_.flush_unit(kRuntimeUnit));
   EXPECT_EQ(read_file(dir_ / "a.run"), "done\n") << "visible to a reader while the run goes on";
   append(kRuntimeUnit, "open line");
   reports_.sink(kRuntimeUnit).open_line().open = true;
@@ -72,7 +72,7 @@ TEST_F(ReportChannelsTest, UnopenableFilesAndUnopenedUnits) {
   EXPECT_FALSE(reports_.open(kProgressUnit, (dir_ / "missing" / "a.prg").string()));
   EXPECT_FALSE(reports_.open(kProgressUnit, ""));
   EXPECT_FALSE(reports_.is_open(kProgressUnit));
-  EXPECT_FALSE(reports_.flush(kProgressUnit));
+  EXPECT_FALSE(reports_.flush_unit(kProgressUnit));
   append(kProgressUnit, "dropped");
   reports_.sink(kProgressUnit).finish_line();  // a unit that is not open drops its lines
   EXPECT_TRUE(reports_.sink(kProgressUnit).open_line().text.empty());
