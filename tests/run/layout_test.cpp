@@ -19,6 +19,12 @@ std::atomic<bool> g_counting{false};
 std::atomic<long> g_allocations{0};
 }  // namespace
 
+// GCC sees the replaced new and delete inlined as malloc and free and warns of a mismatch
+// that is not there: both sides of the pair are replaced together.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(std::size_t size) {
   if (g_counting) ++g_allocations;
   if (void* p = std::malloc(size != 0 ? size : 1)) return p;
@@ -30,6 +36,9 @@ void operator delete(void* p) noexcept {
 void operator delete(void* p, std::size_t) noexcept {
   std::free(p);
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace tovek8 {
 namespace {
