@@ -1,5 +1,6 @@
-// libFuzzer target: the input data file reader on arbitrary bytes ends cleanly or with a
-// FatalRunError, never with a crash, an overrun or undefined behaviour.
+// libFuzzer target: the input data file reader, and the input echo and preparation of what
+// it accepts, on arbitrary bytes end cleanly or with a FatalRunError, never with a crash, an
+// overrun or undefined behaviour.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "model/analysis_model.h"
+#include "model/echo_and_prepare.h"
 #include "model/input_reader.h"
 #include "platform/fatal_error.h"
 #include "platform/report_channels.h"
@@ -32,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view contents(reinterpret_cast<const char*>(data), size);
   try {
     tovek8::read_input_file(*model, reports, "fuzz.dat", contents);
+    // An input the reader accepts must also be printed and prepared without a fault.
+    tovek8::set_shared_constants(*model);
+    int status = 0;
+    tovek8::echo_and_prepare(*model, reports, status);
   } catch (const tovek8::FatalRunError& error) {
     const int status = error.status();
     if (status != tovek8::kStatusInputMalformed && status != tovek8::kStatusInputEnded &&

@@ -23,7 +23,7 @@ n=0
 while IFS= read -r -d '' seed; do
   cp "$seed" "$corpus/seed_$n.dat"
   n=$((n + 1))
-done < <(find "$repo/examples" "$repo/tests/model/data" -name '*.dat' -type f -print0 2>/dev/null)
+done < <(find "$repo/examples" "$repo/tests/model/data" "$repo/tests/model/golden" -name '*.dat' -type f -print0 2>/dev/null)
 echo "fuzzing the input reader for $seconds s from $n seeds"
 
 artifacts="$build/fuzz-artifacts"

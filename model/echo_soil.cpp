@@ -1,6 +1,7 @@
 // Echo of the soil and the curve input (Tables F to K) and the soil profile working points.
 #include <cassert>
 #include <initializer_list>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -342,8 +343,11 @@ bool mark_piles_for_generated_curves(AnalysisModel& model, int PileGroup::*group
   for (int i = 0; i < model.input.n_groups; ++i) {
     PileGroup& g = model.input.groups[i];
     if (g.*group_field != 0) continue;
-    g.*group_field = -g.pile_prop;
-    model.work.piles[i].*pile_field = -g.pile_prop;
+    // The most negative integer has no negative counterpart; it is kept as it is.
+    const int marker =
+        g.pile_prop == std::numeric_limits<int>::min() ? g.pile_prop : -g.pile_prop;
+    g.*group_field = marker;
+    model.work.piles[i].*pile_field = marker;
     marked = true;
   }
   return marked;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <limits>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -308,6 +309,19 @@ TEST_F(EchoSoilTest, PilesWithoutUserCurvesAreMarkedForGeneratedCurves) {
       EXPECT_EQ(model_->work.piles[i].tr_curve, c.expected[i]);
     }
   }
+}
+
+// A property number read as the most negative integer has no negative counterpart: the
+// marker keeps it rather than overflowing.
+TEST_F(EchoSoilTest, MarkingAPileWithTheMostNegativePropertyNumberDoesNotOverflow) {
+  add_layer(1, 0.0, 100.0);
+  in().n_groups = 1;
+  model_->work.n_piles = 1;
+  in().groups[0].pile_prop = std::numeric_limits<int>::min();
+  int status = 0;
+  EXPECT_TRUE(echo_load_settlement_curves(*model_, reports_, status));
+  EXPECT_EQ(in().groups[0].ls_curve, std::numeric_limits<int>::min());
+  EXPECT_EQ(model_->work.piles[0].ls_curve, std::numeric_limits<int>::min());
 }
 
 // ---- Table J
