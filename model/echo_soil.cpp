@@ -344,8 +344,7 @@ bool mark_piles_for_generated_curves(AnalysisModel& model, int PileGroup::*group
     PileGroup& g = model.input.groups[i];
     if (g.*group_field != 0) continue;
     // The most negative integer has no negative counterpart; it is kept as it is.
-    const int marker =
-        g.pile_prop == std::numeric_limits<int>::min() ? g.pile_prop : -g.pile_prop;
+    const int marker = g.pile_prop == std::numeric_limits<int>::min() ? g.pile_prop : -g.pile_prop;
     g.*group_field = marker;
     model.work.piles[i].*pile_field = marker;
     marked = true;
