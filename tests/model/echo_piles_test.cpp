@@ -12,6 +12,7 @@
 #include "model/echo_tables.h"
 #include "platform/report_channels.h"
 
+#include "tests/model/echo_test_fixture.h"
 #include "tests/test_support.h"
 
 namespace tovek8 {
@@ -19,34 +20,8 @@ namespace {
 
 using namespace tovek8::test_support;
 
-// A model in the given units system with the constants the entry sets, and the output file
-// of the run bound to a scratch file of the test.
-class EchoPilesTest : public ::testing::Test {
+class EchoPilesTest : public EchoTableTest {
  protected:
-  void SetUp() override { use_units(1); }
-
-  void use_units(int units) {
-    model_ = std::make_unique<AnalysisModel>();
-    set_unit_labels(*model_, units);
-    set_shared_constants(*model_);
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("echo2_piles_") + info->name() + ".txt");
-    ASSERT_TRUE(reports_.open(kOutputUnit, path_.string()));
-  }
-
-  void TearDown() override {
-    reports_.close_all();
-    std::filesystem::remove(path_);
-  }
-
-  std::string output() {
-    reports_.close(kOutputUnit);
-    return read_file(path_);
-  }
-
-  InputRecords& in() { return model_->input; }
-
   // Two three-dimensional piles: a vertical one and a battered one with a restrained head.
   void two_piles_3d() {
     in().control.analysis_type = 3;
@@ -110,10 +85,6 @@ class EchoPilesTest : public ::testing::Test {
     b.slope = 45.0;
     b.ground = -12.0;
   }
-
-  std::unique_ptr<AnalysisModel> model_;
-  ReportChannels reports_;
-  std::filesystem::path path_;
 };
 
 TEST_F(EchoPilesTest, ThreeDimensionalGroupTable) {
@@ -199,7 +170,7 @@ TEST_F(EchoPilesTest, PiBecomesFullOnlyWithGroups) {
   const double full = 2.0 * std::asin(1.0);
   for (const Case& c :
        {Case{3, 0, kPiAtStart}, Case{3, 1, full}, Case{2, 0, kPiAtStart}, Case{2, 1, full}}) {
-    use_units(1);
+    fresh_model(1);
     in().control.analysis_type = c.analysis_type;
     in().n_groups = c.n_groups;
     echo_pile_groups(*model_, reports_);
@@ -317,7 +288,7 @@ TEST_F(EchoPropertiesTest, SectionWorkingTables) {
 }
 
 TEST_F(EchoPropertiesTest, TwoDimensionalPropertyTables) {
-  use_units(-1);
+  fresh_model(-1);
   in().control.analysis_type = 2;
   in().control.mc_option = 1;
   in().n_properties = 1;

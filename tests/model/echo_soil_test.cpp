@@ -16,6 +16,7 @@
 #include "model/echo_tables.h"
 #include "platform/report_channels.h"
 
+#include "tests/model/echo_test_fixture.h"
 #include "tests/test_support.h"
 
 namespace tovek8 {
@@ -23,32 +24,15 @@ namespace {
 
 using namespace tovek8::test_support;
 
-class EchoSoilTest : public ::testing::Test {
+class EchoSoilTest : public EchoTableTest {
  protected:
   void SetUp() override { fresh_model(1); }
 
+  // A fresh three-dimensional model.
   void fresh_model(int units) {
-    model_ = std::make_unique<AnalysisModel>();
-    set_unit_labels(*model_, units);
-    set_shared_constants(*model_);
+    EchoTableTest::fresh_model(units);
     in().control.analysis_type = 3;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("echo2_soil_") + info->name() + ".txt");
-    ASSERT_TRUE(reports_.open(kOutputUnit, path_.string()));
   }
-
-  void TearDown() override {
-    reports_.close_all();
-    std::filesystem::remove(path_);
-  }
-
-  std::string output() {
-    reports_.close(kOutputUnit);
-    return read_file(path_);
-  }
-
-  InputRecords& in() { return model_->input; }
 
   SoilLayer& add_layer(int code, double x_top, double x_bottom) {
     SoilLayer& layer = in().layers[in().n_layers++];
@@ -59,10 +43,6 @@ class EchoSoilTest : public ::testing::Test {
     layer.n_values = kMaxPropertyValues;
     return layer;
   }
-
-  std::unique_ptr<AnalysisModel> model_;
-  ReportChannels reports_;
-  std::filesystem::path path_;
 };
 
 // ---- Soil profile points
