@@ -1,6 +1,7 @@
 // Reads the input data file, section by section, into the input records of the model.
 #include "model/input_reader.h"
 
+#include <cassert>
 #include <cmath>
 #include <string>
 
@@ -50,6 +51,23 @@ class InputFileReader {
   }
 
   // Starts a section: its label line, logged as read.
+  // `count` records of two reals, point i into first[i - 1] and second[i - 1]. The record
+  // pattern numbers the point first, then `outer` and, when given, `outermost`.
+  template <std::size_t N>
+  void read_point_pairs(int count, std::array<double, N>& first, std::array<double, N>& second,
+                        std::string_view pattern, int outer, int outermost = 0) {
+    assert(count <= static_cast<int>(N) && "point count checked against its capacity first");
+    for (int i = 1; i <= count; ++i) {
+      if (outermost > 0)
+        r_.begin_record(pattern, {i, outer, outermost});
+      else
+        r_.begin_record(pattern, {i, outer});
+      r_.read_real(first[i - 1]);
+      r_.read_real(second[i - 1]);
+      r_.end_record();
+    }
+  }
+
   void begin_section(std::string_view section) {
     static const Layout kReadingLabel{R"((5X,"READING ",A80))"};
     r_.set_section(section);
@@ -267,12 +285,7 @@ class InputFileReader {
       r_.read_int(set.n_points);
       checked_count(set.n_points, kMaxSetPoints, "points");
       r_.end_record();
-      for (int i = 1; i <= set.n_points; ++i) {
-        r_.begin_record("point # of set #", {i, k});
-        r_.read_real(set.depth[i - 1]);
-        r_.read_real(set.load[i - 1]);
-        r_.end_record();
-      }
+      read_point_pairs(set.n_points, set.depth, set.load, "point # of set #", k);
     }
   }
 
@@ -474,12 +487,7 @@ class InputFileReader {
         r_.read_int(curve.n_points);
         checked_count(curve.n_points, kMaxCurvePoints, "points");
         r_.end_record();
-        for (int i = 1; i <= curve.n_points; ++i) {
-          r_.begin_record("point # of curve # of set #", {i, c, k});
-          r_.read_real(curve.p[i - 1]);
-          r_.read_real(curve.y[i - 1]);
-          r_.end_record();
-        }
+        read_point_pairs(curve.n_points, curve.p, curve.y, "point # of curve # of set #", c, k);
       }
     }
   }
@@ -499,12 +507,7 @@ class InputFileReader {
       r_.read_int(curve.n_points);
       checked_count(curve.n_points, kMaxCurvePoints, "points");
       r_.end_record();
-      for (int i = 1; i <= curve.n_points; ++i) {
-        r_.begin_record("point # of curve #", {i, k});
-        r_.read_real(curve.force[i - 1]);
-        r_.read_real(curve.displacement[i - 1]);
-        r_.end_record();
-      }
+      read_point_pairs(curve.n_points, curve.force, curve.displacement, "point # of curve #", k);
     }
   }
 
@@ -533,12 +536,8 @@ class InputFileReader {
         r_.read_int(curve.n_points);
         checked_count(curve.n_points, kMaxCurvePoints, "points");
         r_.end_record();
-        for (int i = 1; i <= curve.n_points; ++i) {
-          r_.begin_record("point # of curve # of set #", {i, c, k});
-          r_.read_real(curve.moment[i - 1]);
-          r_.read_real(curve.curvature[i - 1]);
-          r_.end_record();
-        }
+        read_point_pairs(curve.n_points, curve.moment, curve.curvature,
+                         "point # of curve # of set #", c, k);
       }
     }
   }
