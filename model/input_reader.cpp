@@ -137,8 +137,12 @@ class InputFileReader {
     for (int k = 1; k <= h.n_load_cases; ++k) read_load_case(k, in_.load_cases[k - 1]);
   }
 
-  void read_load_case(int k, LoadCase& c) {
-    r_.begin_record("record 1 of load case #", {k});
+  // Records 1 and 2 of a load case or a combination, the same fields in both: reserved
+  // integers, loading kind, cycles, iteration limits; tolerances and increment factors.
+  template <class CaseOrCombination>
+  void read_loading_and_tolerances(CaseOrCombination& c, std::string_view record1,
+                                   std::string_view record2, int k) {
+    r_.begin_record(record1, {k});
     for (int& v : c.reserved1) r_.read_int(v);
     r_.read_int(c.loading_kind);
     r_.read_int(c.n_cycles);
@@ -146,12 +150,16 @@ class InputFileReader {
     r_.read_int(c.max_iter_pile);
     r_.end_record();
 
-    r_.begin_record("record 2 of load case #", {k});
+    r_.begin_record(record2, {k});
     r_.read_real(c.tol_reaction);
     r_.read_real(c.tol_deflection);
     r_.read_real(c.load_increment_factor);
     r_.read_real(c.min_increment_factor);
     r_.end_record();
+  }
+
+  void read_load_case(int k, LoadCase& c) {
+    read_loading_and_tolerances(c, "record 1 of load case #", "record 2 of load case #", k);
 
     c.name = r_.read_text_line("name of load case #", {k}, kNameLength);
 
@@ -230,20 +238,7 @@ class InputFileReader {
   }
 
   void read_combination(int k, LoadCombination& c) {
-    r_.begin_record("record 1 of combination #", {k});
-    for (int& v : c.reserved1) r_.read_int(v);
-    r_.read_int(c.loading_kind);
-    r_.read_int(c.n_cycles);
-    r_.read_int(c.max_iter_foundation);
-    r_.read_int(c.max_iter_pile);
-    r_.end_record();
-
-    r_.begin_record("record 2 of combination #", {k});
-    r_.read_real(c.tol_reaction);
-    r_.read_real(c.tol_deflection);
-    r_.read_real(c.load_increment_factor);
-    r_.read_real(c.min_increment_factor);
-    r_.end_record();
+    read_loading_and_tolerances(c, "record 1 of combination #", "record 2 of combination #", k);
 
     c.name = r_.read_text_line("name of combination #", {k}, kNameLength);
 
